@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds everything and runs the whole Linux test suite.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${KESTROW_BUILD_DIR:-$root/build}
+"$root/scripts/build.sh"
+ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
