@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <optional>
+#include <tuple>
 
 namespace kestrow::host {
 namespace {
@@ -40,15 +41,22 @@ std::optional<Refusal> ReadDimension(const Descriptor& descriptor, FourCode key,
     return std::nullopt;
 }
 
-// Where along one axis the old image lands: 0 (start), 1 (centre) or 2 (end);
-// nullopt when the alignment is missing or not one of the three values.
-std::optional<int> ReadAlignment(const Descriptor& descriptor, FourCode key, FourCode type, const FourCode (&values)[3])
+// Where along one axis the old image lands: 0 (start), 1 (centre) or 2
+// (end). An alignment is needed only for an axis whose size the event sets;
+// when given, it must be one of the three values of its type.
+struct Alignment {
+    std::optional<int> position;
+    bool present;
+};
+
+Alignment ReadAlignment(const Descriptor& descriptor, FourCode key, FourCode type, const FourCode (&values)[3])
 {
+    if (!descriptor.Has(key)) return Alignment{std::nullopt, false};
     const auto alignment = descriptor.GetEnumerated(key);
-    if (!alignment || alignment->type != type) return std::nullopt;
-    for (int i = 0; i < 3; ++i)
-        if (alignment->value == values[i]) return i;
-    return std::nullopt;
+    if (alignment && alignment->type == type)
+        for (int i = 0; i < 3; ++i)
+            if (alignment->value == values[i]) return Alignment{i, true};
+    return Alignment{std::nullopt, true};
 }
 
 int32_t Offset(int position, int32_t oldSize, int32_t newSize)
@@ -73,16 +81,24 @@ CanvasSizePlan PlanCanvasSize(const Descriptor& descriptor, const Document& docu
             return plan;
         }
     }
-    const auto horizontal = ReadAlignment(descriptor, FourCC("Hrzn"), FourCC("HrzL"), kHorizontal);
-    const auto vertical = ReadAlignment(descriptor, FourCC("Vrtc"), FourCC("VrtL"), kVertical);
-    if (!horizontal || !vertical) {
-        plan.status = status::kBadValue;
-        plan.reason = std::string(!horizontal ? "Hrzn" : "Vrtc") + " alignment is missing or unknown";
-        return plan;
+    const Alignment horizontal = ReadAlignment(descriptor, FourCC("Hrzn"), FourCC("HrzL"), kHorizontal);
+    const Alignment vertical = ReadAlignment(descriptor, FourCC("Vrtc"), FourCC("VrtL"), kVertical);
+    for (auto [name, alignment, sized] : {std::tuple{"Hrzn", horizontal, descriptor.Has(FourCC("Wdth"))},
+                                         std::tuple{"Vrtc", vertical, descriptor.Has(FourCC("Hght"))}}) {
+        if (alignment.present && !alignment.position) {
+            plan.status = status::kBadValue;
+            plan.reason = std::string(name) + " alignment is not one of its three values";
+            return plan;
+        }
+        if (sized && !alignment.present) {
+            plan.status = status::kBadValue;
+            plan.reason = std::string(name) + " alignment is missing";
+            return plan;
+        }
     }
     plan.change = CanvasChange{document.Width(), document.Height(), width, height,
-                               Offset(*horizontal, document.Width(), width),
-                               Offset(*vertical, document.Height(), height)};
+                               Offset(horizontal.position.value_or(1), document.Width(), width),
+                               Offset(vertical.position.value_or(1), document.Height(), height)};
     return plan;
 }
 

@@ -20,7 +20,9 @@ struct CanvasSizePlan {
 // Items: 'Wdth' / 'Hght' unit floats in '#Pxl' (pixels) or '#Rlt' (points,
 // converted at the document's resolution), rounded to whole pixels; a missing
 // one keeps that dimension. 'Hrzn' ('HrzL': 'Left','Cntr','Rght') and 'Vrtc'
-// ('VrtL': 'Top ','Cntr','Bttm') place the old image on the new canvas.
+// ('VrtL': 'Top ','Cntr','Bttm') place the old image on the new canvas; each
+// is required when its axis's size is given (one-sided events carry only the
+// alignment of the axis they change), and must be valid whenever present.
 CanvasSizePlan PlanCanvasSize(const Descriptor& descriptor, const Document& document);
 
 }  // namespace kestrow::host

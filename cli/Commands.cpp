@@ -1,0 +1,14 @@
+#include "Commands.h"
+
+namespace kestrow::cli {
+
+const std::vector<Command>& Commands()
+{
+    static const std::vector<Command> table = {
+        {"play", "Run the plug-in once on a document with a descriptor built from ITEMs", AddPlayCommand},
+        {"session", "Run the steps of FILE (- for standard input) in one module lifetime", AddSessionCommand},
+    };
+    return table;
+}
+
+}  // namespace kestrow::cli

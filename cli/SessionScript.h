@@ -1,0 +1,44 @@
+// A session file: several steps run in one module lifetime.
+//
+//   # a comment line
+//   document 1200x800@300
+//   play Top=20 Left=int:10
+//   play --empty
+//   call "SP Interface" About
+//
+// Words are separated by blanks; a double-quoted part may hold blanks, and
+// \" and \\ inside quotes stand for a quote and a backslash. Only whole
+// lines starting with # are comments, since items may hold '#' ('#Pxl').
+#pragma once
+
+#include "DocumentSpec.h"
+#include "model/Descriptor.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kestrow::cli {
+
+struct SessionStep {
+    enum class Kind { Document, Play, Call };
+    Kind kind;
+    int line;
+    DocumentSpec document;                   // Document
+    std::optional<host::Descriptor> descriptor;  // Play: nullopt hands in no descriptor
+    std::string caller;                      // Call
+    std::string selector;                    // Call
+};
+
+struct SessionParse {
+    std::vector<SessionStep> steps;
+    std::string error;  // "FILE:LINE: what is wrong"; empty when the whole file is good
+};
+
+SessionParse ParseSession(std::string_view text, const std::string& fileName);
+
+// Splits one line into words; nullopt with `error` set for an unclosed quote.
+std::optional<std::vector<std::string>> SplitWords(std::string_view line, std::string& error);
+
+}  // namespace kestrow::cli

@@ -1,0 +1,55 @@
+// kestrow play: one "Do It" run of the plug-in on one document.
+#include "Commands.h"
+#include "DocumentSpec.h"
+#include "ItemParser.h"
+#include "ReportJson.h"
+#include "ReportText.h"
+#include "RunSupport.h"
+
+#include <iostream>
+#include <memory>
+
+namespace kestrow::cli {
+namespace {
+
+struct PlayArguments {
+    RunOptions run;
+    std::string document = "1000x500@72";
+    bool empty = false;
+    std::vector<std::string> items;
+};
+
+int RunPlay(const PlayArguments& arguments)
+{
+    const DocumentSpecParse document = ParseDocumentSpec(arguments.document);
+    if (!document.spec) throw UsageError(document.error);
+    DescriptorParse descriptor = BuildDescriptor(arguments.items, arguments.empty);
+    if (!descriptor.error.empty()) throw UsageError(descriptor.error);
+
+    host::Editor editor;
+    PrepareEditor(editor, arguments.run);
+    editor.OpenDocument(document.spec->width, document.spec->height, document.spec->resolution);
+    host::RunRequest request;
+    request.playOption = arguments.run.playOption;
+    request.descriptor = std::move(descriptor.descriptor);
+    const host::RunReport report = editor.Run(request);
+
+    if (arguments.run.json) std::cout << ReportToJson(report).dump() << "\n";
+    else PrintReport(report, std::cout);
+    return RunExitStatus(report, "", std::cerr);
+}
+
+}  // namespace
+
+void AddPlayCommand(CLI::App& command, int& exitStatus)
+{
+    auto arguments = std::make_shared<PlayArguments>();
+    AddRunOptions(command, arguments->run);
+    command.add_option("--doc", arguments->document, "The document: WIDTHxHEIGHT[@PPI]")->capture_default_str();
+    command.add_flag("--empty", arguments->empty, "Hand the plug-in an empty descriptor instead of none");
+    command.add_option("items", arguments->items, "Descriptor items: KEY=NUMBER, KEY=int:N, KEY=TYPE:VALUE, "
+                                                  "KEY=unit:UNIT:NUMBER, KEY=text:TEXT");
+    command.callback([arguments, &exitStatus] { exitStatus = RunPlay(*arguments); });
+}
+
+}  // namespace kestrow::cli
