@@ -5,6 +5,7 @@
 #include "model/StatusCodes.h"
 
 #include <cmath>
+#include <cstdio>
 #include <optional>
 #include <tuple>
 
@@ -34,8 +35,9 @@ std::optional<Refusal> ReadDimension(const Descriptor& descriptor, FourCode key,
     const double exact = unit == kPixels ? value : value * resolution / 72.0;
     const double rounded = std::round(exact);
     if (rounded < kMinCanvasPixels || rounded > kMaxCanvasPixels) {
-        return Refusal{status::kBadValue, name + " of " + std::to_string(exact) +
-                                              " pixels is outside 1 to 300000 pixels"};
+        char pixels[32];
+        std::snprintf(pixels, sizeof pixels, "%.6g", exact);
+        return Refusal{status::kBadValue, name + " of " + pixels + " pixels is outside 1 to 300000 pixels"};
     }
     pixels = static_cast<int32_t>(rounded);
     return std::nullopt;

@@ -18,6 +18,8 @@ void HistoryRecorder::End()
 
 void HistoryRecorder::Record(Document& document, const CanvasChange& change)
 {
+    // A canvas size that keeps the size changes nothing and leaves no state.
+    if (change.newWidth == change.oldWidth && change.newHeight == change.oldHeight) return;
     if (open_ && open_->document == &document) {
         open_->state.changes.push_back(change);
     } else {

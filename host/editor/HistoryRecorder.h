@@ -1,5 +1,6 @@
 // Groups the canvas changes played inside a suspended history step into one
-// history state of its document; a change played outside one is its own state.
+// history state of its document; a change played outside one is its own
+// state. An event that leaves the size as it was is no change.
 #pragma once
 
 #include "editor/Document.h"

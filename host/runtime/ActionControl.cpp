@@ -74,17 +74,19 @@ HostStatus PlayEvent(Host& host, FourCode event, uintptr_t descriptorToken, int3
         }
         played.items = descriptor->Items();
     }
-    const Descriptor empty;
     Document* document = host.documents.Target();
     CanvasSizePlan plan;
     if (event != kCanvasSizeEvent) {
         plan.status = status::kEventNotHandled;
         plan.reason = "the editor does not play '" + FourCodeText(event) + "'";
+    } else if (!descriptor) {
+        plan.status = status::kBadParameter;
+        plan.reason = "the event came without a descriptor";
     } else if (!document) {
         plan.status = status::kNoDocument;
         plan.reason = "no document is open";
     } else {
-        plan = PlanCanvasSize(descriptor ? *descriptor : empty, *document);
+        plan = PlanCanvasSize(*descriptor, *document);
     }
     played.status = plan.status;
     played.reason = plan.reason;
