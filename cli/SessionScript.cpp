@@ -16,6 +16,8 @@ std::optional<std::vector<std::string>> SplitWords(std::string_view line, std::s
             if (c == '\\' && i + 1 < line.size() && (line[i + 1] == '"' || line[i + 1] == '\\')) word.push_back(line[++i]);
             else if (c == '"') quoted = false;
             else word.push_back(c);
+        } else if (c == '#' && !inWord) {
+            break;
         } else if (c == '"') {
             quoted = inWord = true;
         } else if (c == ' ' || c == '\t' || c == '\r') {

@@ -1,14 +1,15 @@
 // A session file: several steps run in one module lifetime.
 //
 //   # a comment line
-//   document 1200x800@300
-//   play Top=20 Left=int:10
+//   document 1200x800@300      # a new target document
+//   play Top=20 Left=int:10 Wdth=unit:#Pxl:800
 //   play --empty
 //   call "SP Interface" About
 //
 // Words are separated by blanks; a double-quoted part may hold blanks, and
-// \" and \\ inside quotes stand for a quote and a backslash. Only whole
-// lines starting with # are comments, since items may hold '#' ('#Pxl').
+// \" and \\ inside quotes stand for a quote and a backslash. A word that
+// starts with # outside quotes begins a comment to the end of the line; a #
+// inside a word ('#Pxl') is part of it.
 #pragma once
 
 #include "DocumentSpec.h"

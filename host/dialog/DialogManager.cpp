@@ -10,6 +10,11 @@ int32_t DialogManager::Modal(const std::string& name, int32_t resourceId, Dialog
     DialogTemplate empty{resourceId, name, {}};
     const bool built = found.has_value();
     open_.push_back(std::make_unique<Dialog>(built ? *found : empty));
+    // The dialog closes when Modal returns, also when a script throws.
+    struct Close {
+        std::vector<std::unique_ptr<Dialog>>& open;
+        ~Close() { open.pop_back(); }
+    } close{open_};
     Dialog& dialog = *open_.back();
     dialog.userData = userData;
 
@@ -22,7 +27,6 @@ int32_t DialogManager::Modal(const std::string& name, int32_t resourceId, Dialog
 
     const int32_t result = dialog.Result();
     runs_.push_back(DialogRun{name, resourceId, result, built});
-    open_.pop_back();
     return result;
 }
 

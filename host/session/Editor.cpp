@@ -36,6 +36,8 @@ RunReport Editor::Run(const RunRequest& request)
     const size_t firstDialog = host.dialogs.Runs().size();
     const size_t firstProblem = host.handles.Problems().size();
     const uint64_t mark = host.handles.Mark();
+    std::map<std::pair<std::string, int32_t>, unsigned> heldBefore;
+    for (const auto& usage : host.suites.StillHeld()) heldBefore[{usage.name, usage.version}] = usage.Held();
     std::map<const Document*, size_t> historyBefore;
     for (const auto& document : host.documents.All()) historyBefore[document.get()] = document->History().size();
 
@@ -75,7 +77,8 @@ RunReport Editor::Run(const RunRequest& request)
     report.events.assign(host.events.begin() + static_cast<std::ptrdiff_t>(firstEvent), host.events.end());
     const auto& runs = host.dialogs.Runs();
     report.dialogs.assign(runs.begin() + static_cast<std::ptrdiff_t>(firstDialog), runs.end());
-    report.suitesHeld = host.suites.StillHeld();
+    for (const auto& usage : host.suites.StillHeld())
+        if (usage.Held() > heldBefore[{usage.name, usage.version}]) report.suitesHeld.push_back(usage);
     for (const auto& document : host.documents.All()) {
         const auto& history = document->History();
         for (size_t i = historyBefore[document.get()]; i < history.size(); ++i) report.history.push_back(history[i].name);

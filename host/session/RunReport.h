@@ -53,7 +53,7 @@ struct RunReport {
     std::vector<std::string> history;       // names of the history states this run added
     std::vector<DialogManager::DialogRun> dialogs;
     std::vector<HandleProblem> handleProblems;  // leaks, double frees, stale handles
-    std::vector<SuiteRegistry::Usage> suitesHeld;
+    std::vector<SuiteRegistry::Usage> suitesHeld;  // suites this run acquired more often than it released
 
     bool AllEventsApplied() const;
     // One line for each handle problem and each suite still held.

@@ -10,8 +10,8 @@ TEST(SessionScript, ReadsStepsSkippingCommentsAndBlankLines)
     const char* text =
         "# set-up\n"
         "\n"
-        "document 1200x800@300\n"
-        "play Top=20 Wdth=unit:#Pxl:5\n"
+        "document 1200x800@300   # a trailing comment\n"
+        "play Top=20 Wdth=unit:#Pxl:5 #Left=3\n"
         "   # indented comment\n"
         "play\n"
         "play --empty\n"
@@ -56,9 +56,9 @@ TEST(SessionScript, ErrorsNameTheFileAndLineAndNoStepIsKept)
 TEST(SessionScript, QuotesGroupBlanksAndEscapeQuotesAndBackslashes)
 {
     std::string error;
-    const auto words = SplitWords(R"(call "a \"b\" c\\" x""y "")", error);
+    const auto words = SplitWords(R"(call "a \"b\" c\\" x""y "" "#kept" # dropped)", error);
     ASSERT_TRUE(words) << error;
-    const std::vector<std::string> expected = {"call", "a \"b\" c\\", "xy", ""};
+    const std::vector<std::string> expected = {"call", "a \"b\" c\\", "xy", "", "#kept"};
     EXPECT_EQ(*words, expected);
 }
 

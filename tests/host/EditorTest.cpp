@@ -72,6 +72,7 @@ TEST_F(EditorTest, LeaksDoubleFreesAndHeldSuitesAreReported)
     ASSERT_EQ(kept.suitesHeld.size(), 1u);
     EXPECT_EQ(kept.suitesHeld[0].name, kActionDescriptorSuiteName);
     EXPECT_EQ(kept.Problems().size(), 1u);
+    EXPECT_TRUE(Run("Count").suitesHeld.empty()) << "a hold from an earlier run is reported once";
 }
 
 TEST_F(EditorTest, AModalEndingWithZeroCancelsAndLeavesTheParametersAlone)
