@@ -117,7 +117,7 @@ json DialogJson(const res::ModuleResources& module, uint16_t id)
 
 json IconJson(const res::ModuleResources& module, uint16_t id)
 {
-    const std::optional<res::Icon> icon = res::LoadIcon(module, id, res::kLanguageEnglishUS);
+    const std::optional<res::Icon> icon = res::LoadModuleIcon(module, id, res::kLanguageEnglishUS);
     if (!icon) throw res::ResourceError("icon " + std::to_string(id) + " is not in language 1033");
     json images = json::array();
     for (const res::IconImage& image : icon->images) {

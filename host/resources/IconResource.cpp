@@ -168,7 +168,7 @@ IconImage DecodeIconImage(ByteView bytes, const std::string& what)
     return image;
 }
 
-std::optional<Icon> LoadIcon(const ModuleResources& module, uint16_t id, uint16_t language)
+std::optional<Icon> LoadModuleIcon(const ModuleResources& module, uint16_t id, uint16_t language)
 {
     const std::string what = "icon " + std::to_string(id);
     const auto group = module.Find(ResourceId(types::kGroupIcon), ResourceId(id), language);

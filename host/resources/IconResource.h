@@ -46,6 +46,6 @@ struct Icon {
 // The icon group `id` with every image decoded, or nothing when the module
 // has no icon of that number. Throws ResourceError when the group names an
 // image the module lacks, or any part is malformed.
-std::optional<Icon> LoadIcon(const ModuleResources& module, uint16_t id, uint16_t language);
+std::optional<Icon> LoadModuleIcon(const ModuleResources& module, uint16_t id, uint16_t language);
 
 }  // namespace kestrow::resources

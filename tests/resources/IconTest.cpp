@@ -17,7 +17,7 @@ namespace {
 
 Icon CompiledIcon(uint16_t id)
 {
-    std::optional<Icon> icon = LoadIcon(fixture::Compiled(), id, kLanguageEnglishUS);
+    std::optional<Icon> icon = LoadModuleIcon(fixture::Compiled(), id, kLanguageEnglishUS);
     if (!icon)
         throw std::runtime_error("no icon " + std::to_string(id));
     return *icon;
@@ -137,7 +137,7 @@ TEST(GridIcons, ModuleHasExactlyTheGridPicturesAndNo140)
         ids.push_back(name.Number());
     EXPECT_EQ(ids, (std::vector<uint16_t>{122, 123, 124, 125, 126, 127, 128, 129, 130, 132, 133, 134, 135, 136, 137,
                                           138, 139}));
-    EXPECT_FALSE(LoadIcon(fixture::Compiled(), 140, kLanguageEnglishUS));
+    EXPECT_FALSE(LoadModuleIcon(fixture::Compiled(), 140, kLanguageEnglishUS));
 }
 
 std::vector<uint8_t> ReadFile(const std::string& path)

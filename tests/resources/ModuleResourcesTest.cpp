@@ -13,6 +13,10 @@
 #include <cstdio>
 #include <fstream>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace kestrow::resources {
 namespace {
 
@@ -44,6 +48,15 @@ TEST(ModuleResources, FindsByTypeNameAndLanguageOnly)
     EXPECT_TRUE(module->Find(ResourceId(types::kDialog), 18000, kLanguageEnglishUS));
 }
 
+#ifdef _WIN32
+TEST(ModuleResources, ModuleExportsTheEntryPointThePropertyListNames)
+{
+    HMODULE module = LoadLibraryA(KESTROW_MODULE_FILE);
+    ASSERT_NE(module, nullptr);
+    EXPECT_NE(reinterpret_cast<void*>(GetProcAddress(module, KESTROW_ENTRY_POINT_NAME)), nullptr);
+    FreeLibrary(module);
+}
+#else
 TEST(ModuleResources, ModuleExportsOnlyTheEntryPointThePropertyListNames)
 {
     const std::vector<uint8_t> file = ReadWholeFile(KESTROW_MODULE_FILE);
@@ -52,6 +65,7 @@ TEST(ModuleResources, ModuleExportsOnlyTheEntryPointThePropertyListNames)
     EXPECT_EQ(symbols[0].name, KESTROW_ENTRY_POINT_NAME);
     EXPECT_TRUE(symbols[0].isFunction);
 }
+#endif
 
 class NotAModule : public ::testing::Test {
 protected:
@@ -77,9 +91,14 @@ TEST_F(NotAModule, OpeningFailsWithAReasonNamingTheFile)
         std::string path;
         const char* reason;
     } cases[] = {
+#ifdef _WIN32
+        {"missing file", ::testing::TempDir() + "no_such_module.8li", "cannot load the module"},
+        {"text file", Write("kestrow_text.txt", "hello"), "cannot load the module"},
+#else
         {"missing file", ::testing::TempDir() + "no_such_module.so", "cannot open"},
         {"text file", Write("kestrow_text.txt", "hello"), "neither a module nor a compiled resource file"},
         {"Windows module on Linux", Write("kestrow_windows.8li", "MZ\x90"), "Windows module"},
+#endif
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -93,6 +112,7 @@ TEST_F(NotAModule, OpeningFailsWithAReasonNamingTheFile)
     }
 }
 
+#ifndef _WIN32
 TEST(ModuleResources, AnElfFileWithoutResourcesSaysSo)
 {
     // The test program itself is an ELF file without the resource section.
@@ -103,6 +123,7 @@ TEST(ModuleResources, AnElfFileWithoutResourcesSaysSo)
         EXPECT_NE(std::string(e.what()).find("carries no resources"), std::string::npos) << e.what();
     }
 }
+#endif
 
 }  // namespace
 }  // namespace kestrow::resources
