@@ -1,0 +1,33 @@
+# Cross-compiles for 32-bit x86 Windows with Debian's mingw-w64 toolchain
+# (packages g++-mingw-w64-i686 and binutils-mingw-w64-i686).
+#
+#   cmake -S . -B build-win32 \
+#     -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-w64-mingw32.cmake
+#
+# Programs (the host, the command, the tests) link the compiler's runtimes
+# statically, so they run without mingw DLLs beside them. Modules and shared
+# libraries get no such flags here: the plug-in module states its own.
+
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86)
+
+set(KESTROW_MINGW_TRIPLE i686-w64-mingw32)
+set(CMAKE_C_COMPILER ${KESTROW_MINGW_TRIPLE}-gcc)
+set(CMAKE_CXX_COMPILER ${KESTROW_MINGW_TRIPLE}-g++)
+set(CMAKE_RC_COMPILER ${KESTROW_MINGW_TRIPLE}-windres)
+set(CMAKE_AR ${KESTROW_MINGW_TRIPLE}-ar CACHE FILEPATH "")
+set(CMAKE_RANLIB ${KESTROW_MINGW_TRIPLE}-ranlib CACHE FILEPATH "")
+
+# Libraries and packages come from the target's sysroot only; programs
+# (the build's own tools) from the build machine.
+set(CMAKE_FIND_ROOT_PATH /usr/${KESTROW_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+
+# Test programs cannot run on the build machine: list their tests when ctest
+# runs (under an emulator), not right after each link.
+set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
