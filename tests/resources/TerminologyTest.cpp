@@ -55,9 +55,9 @@ TEST(Terminology, DeclaresTheEventOnAnImageReferenceWithoutReply)
     EXPECT_EQ(e.directFlags, kTermOptional | kTermEnumerated | kTermChangesState);
 }
 
-// Every parameter is optional: the plug-in reads each only when present and
-// records only the keys of one mode. The sizes are doubles, Left and Right
-// included, as the plug-in reads and writes them.
+// All nine are declared required (the plug-in still reads each only when it
+// is present). Left and Right are declared integers, which is how scripts
+// send them; the editor reads an integer item as a double too.
 TEST(Terminology, DeclaresTheNineParametersInStoredOrder)
 {
     const Terminology t = CompiledTerminology();
@@ -70,15 +70,15 @@ TEST(Terminology, DeclaresTheNineParametersInStoredOrder)
         FourCode type;
         uint16_t flags;
     } expected[] = {
-        {"Width", MakeFourCode("Wdth"), MakeFourCode("doub"), kTermOptional},
-        {"Height", MakeFourCode("Hght"), MakeFourCode("doub"), kTermOptional},
-        {"Horizontal", MakeFourCode("Hrzn"), MakeFourCode("ADSt"), kTermOptional | kTermEnumerated},
-        {"Vertical", MakeFourCode("Vrtc"), MakeFourCode("ADSt"), kTermOptional | kTermEnumerated},
-        {"Top", MakeFourCode("Top "), MakeFourCode("doub"), kTermOptional},
-        {"Left", MakeFourCode("Left"), MakeFourCode("doub"), kTermOptional},
-        {"Bottom", MakeFourCode("Btom"), MakeFourCode("doub"), kTermOptional},
-        {"Right", MakeFourCode("Rght"), MakeFourCode("doub"), kTermOptional},
-        {"Units", MakeFourCode("RlrU"), MakeFourCode("RlrU"), kTermOptional | kTermEnumerated},
+        {"Width", MakeFourCode("Wdth"), MakeFourCode("doub"), 0},
+        {"Height", MakeFourCode("Hght"), MakeFourCode("doub"), 0},
+        {"Horizontal", MakeFourCode("Hrzn"), MakeFourCode("ADSt"), kTermEnumerated},
+        {"Vertical", MakeFourCode("Vrtc"), MakeFourCode("ADSt"), kTermEnumerated},
+        {"Top", MakeFourCode("Top "), MakeFourCode("doub"), 0},
+        {"Left", MakeFourCode("Left"), MakeFourCode("long"), 0},
+        {"Bottom", MakeFourCode("Btom"), MakeFourCode("doub"), 0},
+        {"Right", MakeFourCode("Rght"), MakeFourCode("long"), 0},
+        {"Units", MakeFourCode("RlrU"), MakeFourCode("RlrU"), kTermEnumerated},
     };
     ASSERT_EQ(parameters.size(), std::size(expected));
     for (size_t i = 0; i < std::size(expected); ++i) {
