@@ -1,6 +1,7 @@
 #include "dialog/Dialog.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace kestrow::host {
 
@@ -40,12 +41,37 @@ void ItemList::Select(ListEntry& entry, bool select)
 }
 
 DialogItem::DialogItem(Dialog& dialog, const DialogItemTemplate& item)
-    : text(item.text), enabled(item.enabled), dialog_(&dialog), id_(item.id), kind_(item.kind)
+    : text(item.text), enabled(item.enabled), dialog_(&dialog), layout_(item)
 {
-    if (kind_ == ItemKind::Popup) list_ = std::make_unique<ItemList>(*this);
+    if (layout_.kind == ItemKind::Popup) list_ = std::make_unique<ItemList>(*this);
+    // A picture button's text is the number of the icon it shows at first.
+    if (layout_.kind == ItemKind::PictureButton) pictureId = std::atoi(item.text.c_str());
 }
 
-Dialog::Dialog(const DialogTemplate& from) : name_(from.name), resourceId_(from.resourceId)
+int32_t DialogItem::ShownPictureId() const
+{
+    if (!enabled) return disabledPictureId;
+    if (value && selectedPictureId != 0) return selectedPictureId;
+    return pictureId;
+}
+
+const char* DialogEndingText(DialogEnding ending)
+{
+    switch (ending) {
+    case DialogEnding::Open: return "still open";
+    case DialogEnding::ByPlugin: return "ended by the plug-in";
+    case DialogEnding::DefaultHandling: return "closed by the dialog manager's handling of its button";
+    case DialogEnding::Script: return "ended by the host script";
+    case DialogEnding::ScriptRanOut: return "the script ran out: closed as if the user closed it";
+    case DialogEnding::ScriptFailed: return "a script step failed: closed as if the user closed it";
+    case DialogEnding::HostDefault: return "closed with the host's default result";
+    }
+    return "closed";
+}
+
+Dialog::Dialog(const DialogTemplate& from)
+    : name_(from.name), resourceId_(from.resourceId), caption_(from.caption), width_(from.width),
+      height_(from.height), fontPoints_(from.fontPoints), typeface_(from.typeface)
 {
     for (const auto& item : from.items) items_.push_back(std::make_unique<DialogItem>(*this, item));
 }
@@ -80,10 +106,25 @@ ListEntry* Dialog::FindEntry(const void* handle) const
     return nullptr;
 }
 
-void Dialog::End(int32_t result, bool cancelling)
+std::vector<DialogItem*> Dialog::RadioGroupOf(const DialogItem& item) const
 {
-    if (ended_) return;
-    ended_ = true;
+    size_t at = 0;
+    while (at < items_.size() && items_[at].get() != &item) ++at;
+    if (at == items_.size()) return {};
+    size_t first = at;
+    while (first > 0 && !items_[first]->Layout().startsGroup) --first;
+    std::vector<DialogItem*> group;
+    for (size_t i = first; i < items_.size(); ++i) {
+        if (i > first && items_[i]->Layout().startsGroup) break;
+        if (items_[i]->Kind() == ItemKind::Radio) group.push_back(items_[i].get());
+    }
+    return group;
+}
+
+void Dialog::End(int32_t result, bool cancelling, DialogEnding ending)
+{
+    if (Ended()) return;
+    ending_ = ending == DialogEnding::Open ? DialogEnding::ByPlugin : ending;
     result_ = result;
     cancelling_ = cancelling;
 }

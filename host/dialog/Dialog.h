@@ -54,9 +54,15 @@ class DialogItem {
 public:
     DialogItem(Dialog& dialog, const DialogItemTemplate& item);
     Dialog& Owner() const { return *dialog_; }
-    int32_t Id() const { return id_; }
-    ItemKind Kind() const { return kind_; }
+    int32_t Id() const { return layout_.id; }
+    ItemKind Kind() const { return layout_.kind; }
     ItemList* List() const { return list_.get(); }
+    // How the template placed and styled the item; its text there is the
+    // starting text, `text` below is the one shown now.
+    const DialogItemTemplate& Layout() const { return layout_; }
+    // The icon a picture button shows now: the disabled picture while
+    // disabled, the selected picture (when set) while on, else its picture.
+    int32_t ShownPictureId() const;
 
     std::string text;
     int32_t maxTextLength = -1;  // -1: no limit
@@ -73,16 +79,33 @@ public:
 
 private:
     Dialog* dialog_;
-    int32_t id_;
-    ItemKind kind_;
+    DialogItemTemplate layout_;
     std::unique_ptr<ItemList> list_;  // popups only
 };
+
+// Who or what closed a dialog.
+enum class DialogEnding {
+    Open,             // still running
+    ByPlugin,         // the plug-in called EndModal
+    DefaultHandling,  // the dialog manager's own handling of push button 1 or 2
+    Script,           // a host script ended it directly
+    ScriptRanOut,     // the script had no steps left: closed as if the user closed it
+    ScriptFailed,     // a step failed: closed as if the user closed it
+    HostDefault,      // nothing ended it: the configured default result
+};
+const char* DialogEndingText(DialogEnding ending);
 
 class Dialog {
 public:
     explicit Dialog(const DialogTemplate& from);
     const std::string& Name() const { return name_; }
     int32_t ResourceId() const { return resourceId_; }
+    const std::string& Caption() const { return caption_; }
+    // Client area in dialog units, and the dialog font.
+    int32_t Width() const { return width_; }
+    int32_t Height() const { return height_; }
+    int32_t FontPoints() const { return fontPoints_; }
+    const std::string& Typeface() const { return typeface_; }
     DialogItem* Item(int32_t id) const;
     const std::vector<std::unique_ptr<DialogItem>>& Items() const { return items_; }
     // Finds the object a handle points at among this dialog's own, without
@@ -90,12 +113,16 @@ public:
     DialogItem* FindItem(const void* handle) const;
     ItemList* FindList(const void* handle) const;
     ListEntry* FindEntry(const void* handle) const;
+    // The radio buttons of the group `item` belongs to, `item` included: a
+    // group runs from an item that starts one to the next that does.
+    std::vector<DialogItem*> RadioGroupOf(const DialogItem& item) const;
 
     // The first EndModal decides the result; later ones are ignored.
-    void End(int32_t result, bool cancelling);
-    bool Ended() const { return ended_; }
+    void End(int32_t result, bool cancelling, DialogEnding ending = DialogEnding::ByPlugin);
+    bool Ended() const { return ending_ != DialogEnding::Open; }
     int32_t Result() const { return result_; }
     bool Cancelling() const { return cancelling_; }
+    DialogEnding Ending() const { return ending_; }
 
     int32_t mask = 0;
     DialogTrackProc trackProc = nullptr;
@@ -104,8 +131,13 @@ public:
 private:
     std::string name_;
     int32_t resourceId_;
+    std::string caption_;
+    int32_t width_;
+    int32_t height_;
+    int32_t fontPoints_;
+    std::string typeface_;
     std::vector<std::unique_ptr<DialogItem>> items_;
-    bool ended_ = false;
+    DialogEnding ending_ = DialogEnding::Open;
     bool cancelling_ = false;
     int32_t result_ = 0;
 };

@@ -1,15 +1,24 @@
 #include "dialog/DialogManager.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace kestrow::host {
+
+int32_t ActionMaskBit(int32_t action)
+{
+    if (action >= 0 && action < 16) return int32_t(1) << action;
+    if (action < 0 && action > -16) return int32_t(1) << (16 - action);
+    return 0;
+}
 
 int32_t DialogManager::Modal(const std::string& name, int32_t resourceId, DialogInitProc initProc, void* userData)
 {
     std::optional<DialogTemplate> found = source_ ? source_->Find(resourceId) : std::nullopt;
-    DialogTemplate empty{resourceId, name, {}};
     const bool built = found.has_value();
-    open_.push_back(std::make_unique<Dialog>(built ? *found : empty));
+    DialogTemplate from = built ? std::move(*found) : DialogTemplate{resourceId, name, {}};
+    from.name = name;
+    open_.push_back(std::make_unique<Dialog>(from));
     // The dialog closes when Modal returns, also when a script throws.
     struct Close {
         std::vector<std::unique_ptr<Dialog>>& open;
@@ -23,10 +32,11 @@ int32_t DialogManager::Modal(const std::string& name, int32_t resourceId, Dialog
         ModalSession session(*this, dialog);
         script_(session);
     }
-    if (!dialog.Ended()) dialog.End(defaultResult_, false);
+    if (!dialog.Ended()) dialog.End(defaultResult_, false, DialogEnding::HostDefault);
 
     const int32_t result = dialog.Result();
-    runs_.push_back(DialogRun{name, resourceId, result, built});
+    std::shared_ptr<const Dialog> closed(std::move(open_.back()));
+    runs_.push_back(DialogRun{name, resourceId, result, built, closed->Ending(), closed});
     return result;
 }
 
@@ -63,52 +73,22 @@ bool DialogManager::IsTracker(const void* handle) const { return tracking_ && ha
 bool DialogManager::DeliverTrack(Dialog& dialog, const std::vector<int32_t>& actions)
 {
     if (!dialog.trackProc || tracking_) return false;
-    trackerActions_ = actions;
+    std::vector<int32_t> passed;
+    for (int32_t action : actions)
+        if ((dialog.mask & ActionMaskBit(action)) != 0) passed.push_back(action);
+    if (passed.empty()) return false;
+    trackerActions_ = std::move(passed);
     tracking_ = true;
+    struct Done {
+        DialogManager& manager;
+        ~Done()
+        {
+            manager.tracking_ = false;
+            manager.trackerActions_.clear();
+        }
+    } done{*this};
     dialog.trackProc(reinterpret_cast<DialogRef>(&dialog), reinterpret_cast<TrackerRef>(&tracker_));
-    tracking_ = false;
-    trackerActions_.clear();
     return true;
-}
-
-bool ModalSession::Notify(DialogItem& item)
-{
-    if (item.notifyProc) item.notifyProc(reinterpret_cast<ItemRef>(&item), nullptr);
-    return true;
-}
-
-bool ModalSession::Type(int32_t itemId, const std::string& text)
-{
-    DialogItem* item = dialog_.Ended() ? nullptr : dialog_.Item(itemId);
-    if (!item || !item->enabled) return false;
-    const bool limited = item->maxTextLength >= 0 && text.size() > static_cast<size_t>(item->maxTextLength);
-    item->text = limited ? text.substr(0, static_cast<size_t>(item->maxTextLength)) : text;
-    return Notify(*item);
-}
-
-bool ModalSession::Click(int32_t itemId)
-{
-    DialogItem* item = dialog_.Ended() ? nullptr : dialog_.Item(itemId);
-    if (!item || !item->enabled) return false;
-    if (item->Kind() == ItemKind::Radio) item->value = true;
-    if (item->Kind() == ItemKind::Checkbox) item->value = !item->value;
-    return Notify(*item);
-}
-
-bool ModalSession::Choose(int32_t popupId, int32_t entryId)
-{
-    DialogItem* item = dialog_.Ended() ? nullptr : dialog_.Item(popupId);
-    if (!item || !item->enabled || !item->List()) return false;
-    ListEntry* entry = item->List()->EntryWithId(entryId);
-    if (!entry) return false;
-    item->List()->Select(*entry, true);
-    return Notify(*item);
-}
-
-bool ModalSession::Track(const std::vector<int32_t>& actions)
-{
-    if (dialog_.Ended()) return false;
-    return manager_.DeliverTrack(dialog_, actions);
 }
 
 }  // namespace kestrow::host

@@ -1,55 +1,34 @@
-// The host's dialog manager: builds a dialog for Modal, calls the plug-in's
-// init procedure, lets a script play the user's steps, and ends the dialog
-// with the result the script or the configured default gives.
+// The host's dialog manager: builds a dialog for Modal from its source (the
+// module's own dialog resources), calls the plug-in's init procedure, then
+// lets the script play the user's steps until the dialog ends. A dialog the
+// script leaves open ends with the configured default result.
 //
-// Dialogs are built by a DialogSource (the module's dialog resources, once
-// they can be read); without one, or for a resource it lacks, the dialog
-// has no items, GetItem answers null, and Modal still runs and ends.
+// Without a source, or for a resource it lacks, the dialog has no items,
+// GetItem answers null, and Modal still runs and ends.
+//
+// Dialogs nest (the About box opened from the main dialog's button): the
+// script is called again for the inner dialog, and its steps act on the
+// innermost open dialog until that one closes.
 #pragma once
 
 #include "DialogSuites.h"
 #include "dialog/Dialog.h"
+#include "dialog/DialogSource.h"
 #include "dialog/DialogTemplate.h"
+#include "dialog/ModalSession.h"
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace kestrow::host {
 
-class DialogManager;
-
-// Builds dialog templates by resource number.
-class DialogSource {
-public:
-    virtual ~DialogSource() = default;
-    virtual std::optional<DialogTemplate> Find(int32_t resourceId) const = 0;
-};
-
-// The user's side of a running dialog, handed to a modal script.
-class ModalSession {
-public:
-    ModalSession(DialogManager& manager, Dialog& dialog) : manager_(manager), dialog_(dialog) {}
-    Dialog& Current() { return dialog_; }
-    DialogItem* Item(int32_t id) { return dialog_.Item(id); }
-    // Each step returns false when the dialog has already ended or the item
-    // cannot take the step; otherwise it changes the item as a user would
-    // and calls the item's notify procedure.
-    bool Type(int32_t itemId, const std::string& text);
-    bool Click(int32_t itemId);
-    bool Choose(int32_t popupId, int32_t entryId);
-    // Delivers one tracker event holding these action codes to the tracker
-    // procedure; false when none is installed.
-    bool Track(const std::vector<int32_t>& actions);
-    void End(int32_t result) { dialog_.End(result, false); }
-
-private:
-    bool Notify(DialogItem& item);
-    DialogManager& manager_;
-    Dialog& dialog_;
-};
+// The bit of a dialog's action mask that lets tracker action `action`
+// through: bit n for an action n from 0 to 15, bit 16 + n for an action -n
+// from -1 to -15; 0 for any other action, which no mask lets through. The
+// reset modifier's actions 7, -7 and -2 are bits 7, 23 and 18.
+int32_t ActionMaskBit(int32_t action);
 
 class DialogManager {
 public:
@@ -60,12 +39,18 @@ public:
         int32_t resourceId;
         int32_t result;
         bool built;  // false when no template was found
+        DialogEnding ending = DialogEnding::ByPlugin;
+        // The dialog as it was when it closed: its items' texts, states and
+        // pictures, and its layout. No handle reaches it any more.
+        std::shared_ptr<const Dialog> closed;
     };
 
     void SetSource(std::shared_ptr<const DialogSource> source) { source_ = std::move(source); }
+    const DialogSource* Source() const { return source_.get(); }
     // The result Modal ends with when neither the plug-in nor the script ended it.
     void SetDefaultResult(int32_t result) { defaultResult_ = result; }
-    // Steps to play in every dialog that runs, after its init procedure.
+    // Steps to play in every dialog that runs, after its init procedure;
+    // an empty script leaves the dialogs to the default result.
     void SetScript(ModalScript script) { script_ = std::move(script); }
 
     int32_t Modal(const std::string& name, int32_t resourceId, DialogInitProc initProc, void* userData);
@@ -79,7 +64,8 @@ public:
     const std::vector<int32_t>& TrackerActions() const { return trackerActions_; }
 
     const std::vector<DialogRun>& Runs() const { return runs_; }
-    // Deliver a tracker event; used by ModalSession.
+    // Delivers one tracked event to the dialog's tracker procedure with the
+    // actions its mask lets through; false when none reach a procedure.
     bool DeliverTrack(Dialog& dialog, const std::vector<int32_t>& actions);
 
 private:

@@ -1,5 +1,7 @@
 #include "session/Editor.h"
 
+#include "dialog/ModuleDialogSource.h"
+
 #include <map>
 #include <stdexcept>
 
@@ -18,7 +20,12 @@ bool Editor::LoadModule(const std::string& path, std::string& error)
 {
     module_.reset();
     module_ = Module::Load(path, error);
-    return module_ != nullptr;
+    if (!module_) return false;
+    // The dialog manager builds the module's dialogs from its own resources;
+    // a module that carries none gets dialogs without items.
+    std::string noResources;
+    host_->dialogs.SetSource(ModuleDialogSource::Open(path, noResources));
+    return true;
 }
 
 Document& Editor::OpenDocument(int32_t width, int32_t height, double resolution)
