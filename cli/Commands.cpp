@@ -8,6 +8,8 @@ const std::vector<Command>& Commands()
         {"play", "Run the plug-in once on a document with a descriptor built from ITEMs", AddPlayCommand},
         {"session", "Run the steps of FILE (- for standard input) in one module lifetime", AddSessionCommand},
         {"resources", "List what the module declares: properties, terminology, dialogs and icons", AddResourcesCommand},
+        {"validate", "Check the module under faults, bad input and long sessions; report every violation",
+         AddValidateCommand},
     };
     return table;
 }

@@ -1,0 +1,30 @@
+// Systems without worker processes run every case in this process.
+#include "validate/CaseExecutor.h"
+
+namespace kestrow::validate {
+namespace {
+
+class InProcess : public CaseExecutor {
+public:
+    explicit InProcess(std::string modulePath) : path_(std::move(modulePath)) {}
+    CaseResult Execute(const CaseId& id) override { return RunCase(id, path_); }
+
+private:
+    std::string path_;
+};
+
+}  // namespace
+
+std::unique_ptr<CaseExecutor> MakeInProcessExecutor(std::string modulePath)
+{
+    return std::make_unique<InProcess>(std::move(modulePath));
+}
+
+#ifdef _WIN32
+std::unique_ptr<CaseExecutor> MakeIsolatedExecutor(std::string modulePath, int)
+{
+    return MakeInProcessExecutor(std::move(modulePath));
+}
+#endif
+
+}  // namespace kestrow::validate
