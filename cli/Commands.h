@@ -21,6 +21,7 @@ const std::vector<Command>& Commands();
 void AddPlayCommand(CLI::App& command, int& exitStatus);
 void AddSessionCommand(CLI::App& command, int& exitStatus);
 void AddResourcesCommand(CLI::App& command, int& exitStatus);
+void AddAboutCommand(CLI::App& command, int& exitStatus);
 void AddValidateCommand(CLI::App& command, int& exitStatus);
 
 }  // namespace kestrow::cli

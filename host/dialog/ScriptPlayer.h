@@ -40,9 +40,12 @@ public:
     // `source` names the script in messages ("steps.txt").
     ScriptPlayer(std::string source, std::vector<ScriptStep> steps, Renderer renderer);
 
+    void SetRenderer(Renderer renderer) { renderer_ = std::move(renderer); }
+
     // The dialog manager's script: plays steps until the session's dialog ends.
     void Play(ModalSession& session);
 
+    const std::string& Source() const { return source_; }
     size_t StepCount() const { return steps_.size(); }
     size_t StepsRun() const { return next_; }
     // "SOURCE:LINE: type uniform: item 16005 (edit field) is disabled; ...";
