@@ -1,5 +1,6 @@
 #include "SessionScript.h"
 
+#include "DialogScript.h"
 #include "ItemParser.h"
 
 namespace kestrow::cli {
@@ -51,7 +52,7 @@ std::string ReadStep(const std::vector<std::string>& words, SessionStep& step)
         step.document = *parsed.spec;
         return "";
     }
-    if (command == "play") {
+    if (command == "play" || command == "dialog") {
         std::vector<std::string> items(words.begin() + 1, words.end());
         bool empty = false;
         if (!items.empty() && items[0] == "--empty") {
@@ -60,7 +61,7 @@ std::string ReadStep(const std::vector<std::string>& words, SessionStep& step)
         }
         DescriptorParse parsed = BuildDescriptor(items, empty);
         if (!parsed.error.empty()) return parsed.error;
-        step.kind = SessionStep::Kind::Play;
+        step.kind = command == "play" ? SessionStep::Kind::Play : SessionStep::Kind::Dialog;
         step.descriptor = std::move(parsed.descriptor);
         return "";
     }
@@ -71,7 +72,8 @@ std::string ReadStep(const std::vector<std::string>& words, SessionStep& step)
         step.selector = words[2];
         return "";
     }
-    return "unknown step '" + command + "' (expected document, play or call)";
+    if (command == "end") return "end without a dialog block";
+    return "unknown step '" + command + "' (expected document, play, dialog or call)";
 }
 
 }  // namespace
@@ -80,6 +82,14 @@ SessionParse ParseSession(std::string_view text, const std::string& fileName)
 {
     SessionParse parse;
     int lineNumber = 0;
+    // The position of the dialog step whose block of steps is still open.
+    const size_t kNoBlock = static_cast<size_t>(-1);
+    size_t block = kNoBlock;
+    auto fail = [&](int line, const std::string& error) {
+        parse.steps.clear();
+        parse.error = fileName + ":" + std::to_string(line) + ": " + error;
+        return parse;
+    };
     while (!text.empty()) {
         const size_t end = text.find('\n');
         const std::string_view line = text.substr(0, end);
@@ -90,16 +100,26 @@ SessionParse ParseSession(std::string_view text, const std::string& fileName)
         if (first == std::string_view::npos || line[first] == '#') continue;
         std::string error;
         const auto words = SplitWords(line, error);
-        SessionStep step{SessionStep::Kind::Play, lineNumber, {}, std::nullopt, {}, {}};
         if (words && words->empty()) continue;
-        if (words) error = ReadStep(*words, step);
-        if (!error.empty()) {
-            parse.steps.clear();
-            parse.error = fileName + ":" + std::to_string(lineNumber) + ": " + error;
-            return parse;
+        if (words && block != kNoBlock) {
+            if (words->size() == 1 && (*words)[0] == "end") {
+                block = kNoBlock;
+                continue;
+            }
+            host::ScriptStep dialogStep;
+            dialogStep.line = lineNumber;
+            error = ReadDialogStep(*words, dialogStep);
+            if (!error.empty()) return fail(lineNumber, error);
+            parse.steps[block].dialogSteps.push_back(std::move(dialogStep));
+            continue;
         }
+        SessionStep step{SessionStep::Kind::Play, lineNumber, {}, std::nullopt, {}, {}};
+        if (words) error = ReadStep(*words, step);
+        if (!error.empty()) return fail(lineNumber, error);
         parse.steps.push_back(std::move(step));
+        if (parse.steps.back().kind == SessionStep::Kind::Dialog) block = parse.steps.size() - 1;
     }
+    if (block != kNoBlock) return fail(parse.steps[block].line, "the dialog block has no end");
     return parse;
 }
 

@@ -5,6 +5,10 @@
 //   play Top=20 Left=int:10 Wdth=unit:#Pxl:800
 //   play --empty
 //   call "SP Interface" About
+//   dialog Top=5              # a run with the dialog, its steps up to "end"
+//     type top 20            # (the steps of a dialog script)
+//     click ok
+//   end
 //
 // Words are separated by blanks; a double-quoted part may hold blanks, and
 // \" and \\ inside quotes stand for a quote and a backslash. A word that
@@ -13,6 +17,7 @@
 #pragma once
 
 #include "DocumentSpec.h"
+#include "dialog/ScriptPlayer.h"
 #include "model/Descriptor.h"
 
 #include <optional>
@@ -23,13 +28,14 @@
 namespace kestrow::cli {
 
 struct SessionStep {
-    enum class Kind { Document, Play, Call };
+    enum class Kind { Document, Play, Call, Dialog };
     Kind kind;
     int line;
     DocumentSpec document;                   // Document
-    std::optional<host::Descriptor> descriptor;  // Play: nullopt hands in no descriptor
+    std::optional<host::Descriptor> descriptor;  // Play, Dialog: nullopt hands in no descriptor
     std::string caller;                      // Call
     std::string selector;                    // Call
+    std::vector<host::ScriptStep> dialogSteps{};  // Dialog: the steps of its block
 };
 
 struct SessionParse {

@@ -1,6 +1,7 @@
 // kestrow session: the steps of a file run in one module lifetime, so the
 // plug-in's state carries over from one run to the next.
 #include "Commands.h"
+#include "DialogRun.h"
 #include "ReportJson.h"
 #include "ReportText.h"
 #include "RunSupport.h"
@@ -42,6 +43,7 @@ host::RunRequest RequestFor(const SessionStep& step, const RunOptions& options)
     } else {
         request.descriptor = step.descriptor;
     }
+    if (step.kind == SessionStep::Kind::Dialog) request.playOption = kPlayWithDialog;
     return request;
 }
 
@@ -61,10 +63,22 @@ int RunSession(const SessionArguments& arguments)
             continue;
         }
         if (!editor.TargetDocument()) editor.OpenDocument(1000, 500, 72.0);
-        const host::RunReport report = editor.Run(RequestFor(step, arguments.run));
-        if (arguments.run.json) reports.push_back(ReportToJson(report));
-        else PrintReport(report, std::cout);
         const std::string context = name + ":" + std::to_string(step.line) + ": ";
+        // A dialog block plays its steps in this run's dialogs only.
+        std::unique_ptr<DialogRun> dialog;
+        if (step.kind == SessionStep::Kind::Dialog) {
+            dialog = std::make_unique<DialogRun>(name, step.dialogSteps, "");
+            dialog->Install(editor);
+        }
+        const host::RunReport report = editor.Run(RequestFor(step, arguments.run));
+        if (dialog && dialog->Finish(editor, report, context, std::cerr) != 0) exitStatus = 1;
+        if (arguments.run.json) {
+            reports.push_back(ReportToJson(report));
+            if (dialog) dialog->AddToJson(report, reports.back());
+        } else {
+            PrintReport(report, std::cout);
+            if (dialog) dialog->Print(report, std::cout);
+        }
         if (RunExitStatus(report, context, std::cerr) != 0) exitStatus = 1;
     }
     if (arguments.run.json) std::cout << reports.dump() << "\n";
