@@ -1,6 +1,10 @@
 #include "ValidateReport.h"
 
+#include "ItemParser.h"
+#include "validate/DialogDriver.h"
+
 #include <cstdio>
+#include <regex>
 #include <map>
 
 namespace kestrow::cli {
@@ -20,6 +24,14 @@ std::string Seconds(double seconds)
     return text;
 }
 
+// A message with every number (nan and inf included) replaced, so messages
+// that differ only in their numbers group together.
+std::string WithoutNumbers(const std::string& message)
+{
+    static const std::regex number(R"([-+]?(nan|inf|[0-9]+(\.[0-9]*)?([eE][-+]?[0-9]+)?))");
+    return std::regex_replace(message, number, "#");
+}
+
 }  // namespace
 
 std::string ReproduceLine(const validate::CaseId& id, const std::string& module)
@@ -34,23 +46,22 @@ void PrintSummary(const validate::Summary& s, const validate::ValidateOptions& o
     if (s.scenariosSkipped) out << " (" << s.scenariosSkipped << " dialog scenarios skipped: the editor cannot build the module's dialogs)";
     out << "\n  module lifetimes " << s.cases << ", " << s.runs << " calls of the entry point\n";
     out << "  faults injected  " << s.faultsInjected << " failed host calls, " << s.suitesWithheld << " withheld suites\n";
-    out << "  bad inputs       " << s.descriptorSessions << " random descriptor sessions; " << s.descriptors
+    out << "  bad input        " << s.descriptorSessions << " random descriptor sessions, " << s.randomDescriptors
         << " descriptors handed in\n";
-    out << "  dialog sessions  " << s.dialogSessions << " random; " << s.dialogSteps << " dialog steps in all\n";
+    out << "  dialog sessions  " << s.dialogSessions << " random, " << s.randomDialogSteps << " steps ("
+        << s.dialogSteps << " dialog steps in all cases)\n";
     out << "  violations       " << s.findings.size() << "\n";
     out << "  wall time        " << Seconds(s.seconds) << "\n";
 
-    // The same fault tends to show in many cases: each message once, with
-    // the first case that shows it and how many more do.
-    std::map<std::pair<std::string, std::string>, std::pair<const validate::Finding*, size_t>> groups;
+    // The same fault tends to show in many cases, often with other numbers:
+    // each message once, with the first case that shows it and how many more do.
+    std::map<std::pair<std::string, std::string>, size_t> groups;
     std::vector<const validate::Finding*> order;
     for (const auto& finding : s.findings) {
-        auto [it, added] = groups.try_emplace({finding.violation.check, finding.violation.message}, &finding, 0);
-        ++it->second.second;
-        if (added) order.push_back(&finding);
+        if (groups[{finding.violation.check, WithoutNumbers(finding.violation.message)}]++ == 0) order.push_back(&finding);
     }
     for (const validate::Finding* finding : order) {
-        const size_t count = groups[{finding->violation.check, finding->violation.message}].second;
+        const size_t count = groups[{finding->violation.check, WithoutNumbers(finding->violation.message)}];
         out << "violation [" << finding->violation.check << "] " << finding->violation.message << "\n";
         if (!finding->violation.cause.empty()) out << "  when: " << finding->violation.cause << "\n";
         out << "  reproduce: " << ReproduceLine(finding->id, options.modulePath) << "\n";
@@ -78,11 +89,28 @@ nlohmann::ordered_json SummaryToJson(const validate::Summary& s, const validate:
             {"faultsInjected", s.faultsInjected},
             {"suitesWithheld", s.suitesWithheld},
             {"descriptorSessions", s.descriptorSessions},
-            {"descriptors", s.descriptors},
+            {"randomDescriptors", s.randomDescriptors},
             {"dialogSessions", s.dialogSessions},
+            {"randomDialogSteps", s.randomDialogSteps},
             {"dialogSteps", s.dialogSteps},
             {"seconds", s.seconds},
             {"violations", violations}};
+}
+
+void PrintStep(const validate::Step& step, std::ostream& out)
+{
+    out << "run:";
+    if (step.request.descriptor) {
+        out << " descriptor {";
+        const auto& items = step.request.descriptor->Items();
+        for (size_t i = 0; i < items.size(); ++i) out << (i ? " " : "") << FormatItem(items[i]);
+        out << "}";
+    } else if (validate::IsDoIt(step.request)) {
+        out << " no descriptor";
+    }
+    if (!step.request.passParameters.value_or(true)) out << ", no action parameters record";
+    out << "\n";
+    for (const auto& action : step.dialog) out << "  dialog step: " << validate::DescribeAction(action) << "\n";
 }
 
 void PrintCaseResult(const validate::CaseId& id, const validate::CaseResult& result, std::ostream& out)

@@ -18,6 +18,10 @@ std::string ReproduceLine(const validate::CaseId& id, const std::string& module)
 void PrintSummary(const validate::Summary& summary, const validate::ValidateOptions& options, std::ostream& out);
 nlohmann::ordered_json SummaryToJson(const validate::Summary& summary, const validate::ValidateOptions& options);
 
+// What a case's run handed in and what the user did in its dialog, in the
+// item syntax of `kestrow play`.
+void PrintStep(const validate::Step& step, std::ostream& out);
+
 void PrintCaseResult(const validate::CaseId& id, const validate::CaseResult& result, std::ostream& out);
 nlohmann::ordered_json CaseResultToJson(const validate::CaseId& id, const validate::CaseResult& result,
                                         const std::string& module);

@@ -33,9 +33,12 @@ int RunOneCase(const ValidateArguments& arguments, const std::string& module)
     if (!id) throw UsageError("bad --case '" + arguments.caseId + "': " + error);
     validate::CaseResult result;
     try {
-        result = validate::RunCase(*id, module, [&](const validate::Step&, const host::RunReport& report) {
-            if (!arguments.json) PrintReport(report, std::cout);
-        });
+        result = validate::RunCase(*id, validate::ModuleUnderTest::Open(module),
+                                   [&](const validate::Step& step, const host::RunReport& report) {
+                                       if (arguments.json) return;
+                                       PrintStep(step, std::cout);
+                                       PrintReport(report, std::cout);
+                                   });
     } catch (const std::invalid_argument& bad) {
         throw UsageError("bad --case '" + arguments.caseId + "': " + bad.what());
     }

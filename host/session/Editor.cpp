@@ -18,13 +18,18 @@ Editor::~Editor() = default;
 
 bool Editor::LoadModule(const std::string& path, std::string& error)
 {
-    module_.reset();
-    module_ = Module::Load(path, error);
-    if (!module_) return false;
     // The dialog manager builds the module's dialogs from its own resources;
     // a module that carries none gets dialogs without items.
     std::string noResources;
-    host_->dialogs.SetSource(ModuleDialogSource::Open(path, noResources));
+    return LoadModule(path, ModuleDialogSource::Open(path, noResources), error);
+}
+
+bool Editor::LoadModule(const std::string& path, std::shared_ptr<const DialogSource> dialogs, std::string& error)
+{
+    module_.reset();
+    module_ = Module::Load(path, error);
+    if (!module_) return false;
+    host_->dialogs.SetSource(std::move(dialogs));
     return true;
 }
 

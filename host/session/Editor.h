@@ -20,6 +20,9 @@ public:
 
     // Loads a module in place of the current one; false with a reason on failure.
     bool LoadModule(const std::string& path, std::string& error);
+    // The same with the module's dialogs already read from its resources,
+    // for a caller that loads one module many times.
+    bool LoadModule(const std::string& path, std::shared_ptr<const DialogSource> dialogs, std::string& error);
     void UnloadModule() { module_.reset(); }
     bool HasModule() const { return module_ != nullptr; }
 

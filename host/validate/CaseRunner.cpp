@@ -1,5 +1,6 @@
 #include "validate/CaseRunner.h"
 
+#include "dialog/ModuleDialogSource.h"
 #include "session/Editor.h"
 #include "validate/DialogDriver.h"
 #include "validate/PlaybackModel.h"
@@ -22,45 +23,57 @@ std::optional<host::DocumentState> DocumentStateOf(const host::Document* documen
                                document->ImageX(), document->ImageY()};
 }
 
+Expectation Expect(std::vector<PlugStatus> results, std::string why, bool nothingHappens = false)
+{
+    Expectation expectation;
+    expectation.results = std::move(results);
+    expectation.why = std::move(why);
+    expectation.nothingHappens = nothingHappens;
+    return expectation;
+}
+
 // What a run may return, by the module's documented failure handling.
 Expectation ExpectationFor(const Step& step, const Fault& fault, bool firedNow, unsigned callInStep, bool firedBefore)
 {
     const host::RunRequest& request = step.request;
     std::vector<PlugStatus> documented = {0};
     if (ShowsDialog(request)) documented.push_back(-128);
-
-    if (!request.passBasicSuite) return Expectation{{kSuiteMissing}, "the message carries no basic suite", true};
-    if (fault.kind == Fault::Kind::WithholdSuite) return Expectation{{kSuiteMissing}, DescribeFault(fault), true};
-    if (!firedNow) {
-        if (firedBefore) return Expectation{documented, DescribeFault(fault) + " in an earlier run"};
-        return Expectation{step.expected ? std::vector<PlugStatus>{*step.expected} : documented, ""};
-    }
-
     const std::vector<PlugStatus> clean = step.expected ? std::vector<PlugStatus>{*step.expected} : documented;
+
+    if (!request.passBasicSuite) return Expect({kSuiteMissing}, "the message carries no basic suite", true);
+    if (fault.kind == Fault::Kind::WithholdSuite) return Expect({kSuiteMissing}, DescribeFault(fault), true);
+    if (!firedNow) return firedBefore ? Expect(documented, DescribeFault(fault) + " in an earlier run") : Expect(clean, "");
+
     const std::string why = DescribeFault(fault);
     const std::string& op = fault.operation;
-    if (op == "Basic.AcquireSuite") return Expectation{{kSuiteMissing}, why, true};
-    if (op == "Basic.ReleaseSuite") return Expectation{clean, why, false, true};
+    if (op == "Basic.AcquireSuite") return Expect({kSuiteMissing}, why, true);
+    if (op == "Basic.ReleaseSuite") {
+        Expectation refused = Expect(clean, why);
+        refused.releaseRefused = true;
+        return refused;
+    }
     if (op == "ActionDescriptor.Free" || op == "ActionReference.Free") {
-        Expectation refused{documented, why};
+        Expectation refused = Expect(documented, why);
         refused.freeRefused = op == "ActionDescriptor.Free" ? host::HandleKind::Descriptor : host::HandleKind::Reference;
         return refused;
     }
     if (op == "Basic.IsEqual") {
         std::vector<PlugStatus> results = clean;
         results.push_back(0);
-        return Expectation{results, why};
+        return Expect(results, why);
     }
+    // The entry point's own calls before the command starts: their failure
+    // is its result, and nothing else happens.
     const bool startsCommand = op == "UIHooks.GetPluginName" || op == "ActionControl.SuspendHistory" ||
                                ((op == "ActionReference.Make" || op == "ActionReference.PutEnumerated") && callInStep == 1);
-    if (IsDoIt(request) && startsCommand) return Expectation{{PlugStatus(fault.status)}, why, true};
-    return Expectation{documented, why};
+    if (IsDoIt(request) && startsCommand) return Expect({PlugStatus(fault.status)}, why, true);
+    return Expect(documented, why);
 }
 
 class CaseRun {
 public:
-    CaseRun(const CaseId& id, const std::string& modulePath, const RunObserver& observer)
-        : id_(id), path_(modulePath), observer_(observer)
+    CaseRun(const CaseId& id, const ModuleUnderTest& module, const RunObserver& observer)
+        : id_(id), module_(module), observer_(observer)
     {
     }
 
@@ -95,8 +108,8 @@ private:
     bool Load()
     {
         std::string error;
-        if (editor_.LoadModule(path_, error)) return true;
-        result_.violations.push_back(Violation{"load", "the module cannot be loaded: " + error});
+        if (editor_.LoadModule(module_.path, module_.dialogs, error)) return true;
+        result_.violations.push_back(Violation{"load", "the module cannot be loaded: " + error, {}});
         return false;
     }
 
@@ -140,8 +153,20 @@ private:
         const RunFacts facts{step.request, report, before, editor_.host().pluginName};
         auto found = CheckRun(facts, expectation);
         found.insert(found.end(), driver.Violations().begin(), driver.Violations().end());
+        if (!firedNow && !firedBefore) CheckOutcome(driver, report, before, found);
         Follow(step, report, before, expectation, firedNow, found);
         for (Violation& violation : found) result_.violations.push_back(std::move(violation));
+    }
+
+    // A dialog that ended with OK and a played change must leave the
+    // document at the new size it showed.
+    void CheckOutcome(const DialogDriver& driver, const host::RunReport& report,
+                      const std::optional<host::DocumentState>& before, std::vector<Violation>& found)
+    {
+        if (!driver.ShownAtOk() || report.result != 0 || !before || !report.document || !report.AllEventsApplied())
+            return;
+        if (auto violation = CheckOkOutcome(*driver.ShownAtOk(), *before, *report.document, report.events.size()))
+            found.push_back(std::move(*violation));
     }
 
     // Runs without the dialog are compared with what their descriptor
@@ -156,11 +181,11 @@ private:
             return;
         }
         for (std::string& difference : model_.Follow(step.request, report, *before))
-            found.push_back(Violation{"playback", std::move(difference)});
+            found.push_back(Violation{"playback", std::move(difference), {}});
     }
 
     const CaseId& id_;
-    const std::string& path_;
+    const ModuleUnderTest& module_;
     const RunObserver& observer_;
     host::Editor editor_;
     PlaybackModel model_;
@@ -182,9 +207,15 @@ Scenario ScenarioFor(const CaseId& id)
     return *scenario;
 }
 
-CaseResult RunCase(const CaseId& id, const std::string& modulePath, const RunObserver& observer)
+ModuleUnderTest ModuleUnderTest::Open(const std::string& path)
 {
-    return CaseRun(id, modulePath, observer).Run();
+    std::string noResources;
+    return ModuleUnderTest{path, host::ModuleDialogSource::Open(path, noResources)};
+}
+
+CaseResult RunCase(const CaseId& id, const ModuleUnderTest& module, const RunObserver& observer)
+{
+    return CaseRun(id, module, observer).Run();
 }
 
 }  // namespace kestrow::validate

@@ -8,6 +8,7 @@
 #include "validate/Violation.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,15 @@ struct CaseResult {
     unsigned dialogsBuilt = 0;            // dialogs the editor built from the module's resources
 };
 
+// The module a validation checks: its file, and its dialogs read once from
+// its resources (null when it carries none), since every case loads it anew.
+struct ModuleUnderTest {
+    std::string path;
+    std::shared_ptr<const host::DialogSource> dialogs;
+
+    static ModuleUnderTest Open(const std::string& path);
+};
+
 // Sees each run as it finishes, for a transcript of the case.
 using RunObserver = std::function<void(const Step&, const host::RunReport&)>;
 
@@ -31,6 +41,6 @@ using RunObserver = std::function<void(const Step&, const host::RunReport&)>;
 // that does not exist.
 Scenario ScenarioFor(const CaseId& id);
 
-CaseResult RunCase(const CaseId& id, const std::string& modulePath, const RunObserver& observer = {});
+CaseResult RunCase(const CaseId& id, const ModuleUnderTest& module, const RunObserver& observer = {});
 
 }  // namespace kestrow::validate

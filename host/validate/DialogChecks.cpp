@@ -32,7 +32,7 @@ public:
     }
 
 private:
-    void Add(std::string message) { found_.push_back(Violation{"dialog", std::move(message)}); }
+    void Add(std::string message) { found_.push_back(Violation{"dialog", std::move(message), {}}); }
 
     bool On(int32_t id) const
     {
@@ -183,6 +183,61 @@ private:
 std::vector<Violation> CheckDialog(const DialogView& view, const DialogState& state)
 {
     return Checks(view, state).Run();
+}
+
+namespace {
+
+// Pixels of a size shown in display unit `unit`; `base` is the document's
+// pixels when the dialog opened (100 %), `r` its resolution.
+double ToPixels(double value, int32_t unit, double base, double r)
+{
+    switch (unit) {
+    case 1: return base * value / 100;
+    case 2: return value / 25.4 * r;
+    case 3: return value / 2.54 * r;
+    case 4: return value * r;
+    case 5: return value / 72 * r;
+    case 6: return value / 6 * r;
+    default: return value;
+    }
+}
+
+std::optional<double> Shown(const DialogView& view, int32_t id)
+{
+    const ItemView* label = view.Find(id);
+    if (!label) return std::nullopt;
+    const auto parsed = ParseSizeLabel(label->text);
+    if (!parsed || !std::isfinite(parsed->value)) return std::nullopt;
+    return parsed->value;
+}
+
+}  // namespace
+
+std::optional<Violation> CheckOkOutcome(const DialogView& shown, const host::DocumentState& before,
+                                        const host::DocumentState& after, size_t events)
+{
+    const auto width = Shown(shown, kNewWidth);
+    const auto height = Shown(shown, kNewHeight);
+    const int32_t unit = shown.relativeUnit;
+    if (!width || !height || unit < 0 || unit > 6) return std::nullopt;
+    const double r = before.resolution;
+    // Half a unit of the label's last digit, in pixels.
+    const double labelSlack = ToPixels(unit == 0 ? 0.5 : 0.0005, unit, 1, r) * (unit == 1 ? before.width : 1);
+    const double labelSlackHeight = ToPixels(unit == 0 ? 0.5 : 0.0005, unit, 1, r) * (unit == 1 ? before.height : 1);
+    const double expectedWidth = ToPixels(*width, unit, before.width, r);
+    const double expectedHeight = ToPixels(*height, unit, before.height, r);
+    // Each event on an axis rounds that side to whole pixels once.
+    const double eventSlack = 0.5 * static_cast<double>(std::max<size_t>(events, 1));
+    const auto agree = [&](double expected, int32_t actual, double slack) {
+        return std::fabs(expected - actual) <= slack + eventSlack + 1e-9 * std::fabs(expected);
+    };
+    if (agree(expectedWidth, after.width, labelSlack) && agree(expectedHeight, after.height, labelSlackHeight))
+        return std::nullopt;
+    return Violation{"dialog",
+                     "OK made the document " + std::to_string(after.width) + " x " + std::to_string(after.height) +
+                         " pixels where the dialog showed a new size of about " + DescribeNumber(std::round(expectedWidth)) +
+                         " x " + DescribeNumber(std::round(expectedHeight)) + " pixels",
+                     "after OK"};
 }
 
 }  // namespace kestrow::validate

@@ -5,6 +5,7 @@
 // longer than the module's text buffer.
 #pragma once
 
+#include "session/RunReport.h"
 #include "validate/DialogView.h"
 #include "validate/Violation.h"
 
@@ -25,5 +26,12 @@ struct DialogState {
 };
 
 std::vector<Violation> CheckDialog(const DialogView& view, const DialogState& state);
+
+// After OK: the document must have the size the dialog showed as the new
+// size, up to the rounding of the labels and of each event to whole pixels.
+// `before` is the document when the dialog opened, `events` how many the
+// module played. Nothing when they agree.
+std::optional<Violation> CheckOkOutcome(const DialogView& shown, const host::DocumentState& before,
+                                        const host::DocumentState& after, size_t events);
 
 }  // namespace kestrow::validate

@@ -61,6 +61,7 @@ bool DialogDriver::Act(host::ModalSession& session, const DialogAction& action)
         return true;
     }
     case DialogAction::Kind::Click:
+        if (action.item == item::kOk && !faultFired_()) shownAtOk_ = DialogView::Read(session.Current());
         if (!session.Click(action.item)) return false;
         if (action.item == item::kAbsolute) state_.absoluteMode = true;
         if (action.item == item::kRelative) state_.absoluteMode = false;
@@ -89,7 +90,7 @@ void DialogDriver::Check(const host::Dialog& dialog, const std::string& when)
         if (const auto label = ParseSizeLabel(item.text)) state_.magnitude = std::max(state_.magnitude, Magnitude(label->value));
     }
     for (Violation& violation : CheckDialog(view, state_)) {
-        violation.message = when + ": " + violation.message;
+        violation.cause = when;
         violations_.push_back(std::move(violation));
     }
 }

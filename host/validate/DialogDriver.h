@@ -5,6 +5,7 @@
 #include "dialog/DialogManager.h"
 #include "dialog/ModalSession.h"
 #include "validate/DialogChecks.h"
+#include "validate/DialogView.h"
 #include "validate/Scenario.h"
 #include "validate/Violation.h"
 
@@ -28,6 +29,9 @@ public:
     host::DialogManager::ModalScript Script();
 
     std::vector<Violation>& Violations() { return violations_; }
+    // The main dialog as the user last saw it before clicking OK, when no
+    // host call had failed by then.
+    const std::optional<DialogView>& ShownAtOk() const { return shownAtOk_; }
     unsigned StepsPlayed() const { return played_; }
 
 private:
@@ -41,6 +45,7 @@ private:
     DialogState state_;
     std::vector<Violation> violations_;
     unsigned played_ = 0;
+    std::optional<DialogView> shownAtOk_;
 };
 
 // "type \"12.5\" into 16005", "click 1", ...

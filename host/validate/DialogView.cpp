@@ -35,9 +35,7 @@ const ItemView* DialogView::Find(int32_t id) const
 double DialogView::EditNumber(int32_t id) const
 {
     const ItemView* edit = Find(id);
-    if (!edit) return 0;
-    const std::string text = edit->text.substr(0, item::kEditLength);
-    return std::strtod(text.c_str(), nullptr);
+    return edit ? std::strtod(edit->text.c_str(), nullptr) : 0;
 }
 
 std::optional<SizeLabel> ParseSizeLabel(const std::string& text)

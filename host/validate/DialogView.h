@@ -24,8 +24,9 @@ struct DialogView {
 
     static DialogView Read(const host::Dialog& dialog);
     const ItemView* Find(int32_t id) const;
-    // An edit's number as the module reads it: its first 10 characters
-    // through the standard decimal conversion.
+    // An edit's number through the standard decimal conversion. Typed texts
+    // are cut to the field's length, which is all the module reads; the texts
+    // the module sets itself are the numbers it holds.
     double EditNumber(int32_t id) const;
 };
 

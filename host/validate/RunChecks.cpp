@@ -4,6 +4,7 @@
 #include "model/FourCodeText.h"
 #include "validate/ItemCompare.h"
 #include "validate/RecordingCheck.h"
+#include "validate/Scenario.h"
 
 #include <algorithm>
 
@@ -149,6 +150,9 @@ private:
         if (!r.recorded) {
             if (r.recordOption != f_.request.recordOption)
                 Add("parameters", "the record option changed although nothing was recorded");
+            // Without a host failure every run that is not cancelled records.
+            if (e_.why.empty() && r.result == 0 && IsDoIt(f_.request))
+                Add("parameters", "a run that succeeded handed back no recording");
             return;
         }
         if (r.result == -128) Add("parameters", "a recording was handed back by a cancelled run");

@@ -64,8 +64,9 @@ private:
     {
         ++summary_.cases;
         summary_.runs += result.runs;
-        summary_.descriptors += result.descriptors;
         summary_.dialogSteps += result.dialogSteps;
+        if (id.kind == CaseId::Kind::RandomDescriptors) summary_.randomDescriptors += result.descriptors;
+        if (id.kind == CaseId::Kind::RandomDialog) summary_.randomDialogSteps += result.dialogSteps;
         if (id.kind == CaseId::Kind::Scenario && result.faultFired) {
             if (id.fault.kind == Fault::Kind::FailCall) ++summary_.faultsInjected;
             if (id.fault.kind == Fault::Kind::WithholdSuite) ++summary_.suitesWithheld;

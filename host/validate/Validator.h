@@ -35,8 +35,9 @@ struct Summary {
     unsigned faultsInjected = 0;     // cases whose failing call was reached
     unsigned suitesWithheld = 0;     // cases with a suite withheld
     unsigned descriptorSessions = 0;
-    unsigned descriptors = 0;        // descriptors handed in, in all cases
+    unsigned randomDescriptors = 0;  // descriptors the random sessions handed in
     unsigned dialogSessions = 0;
+    unsigned randomDialogSteps = 0;  // user steps the random dialog sessions played
     unsigned dialogSteps = 0;        // user steps played in dialogs, in all cases
     bool dialogsAvailable = false;
     double seconds = 0;

@@ -6,11 +6,11 @@ namespace {
 
 class InProcess : public CaseExecutor {
 public:
-    explicit InProcess(std::string modulePath) : path_(std::move(modulePath)) {}
-    CaseResult Execute(const CaseId& id) override { return RunCase(id, path_); }
+    explicit InProcess(const std::string& modulePath) : module_(ModuleUnderTest::Open(modulePath)) {}
+    CaseResult Execute(const CaseId& id) override { return RunCase(id, module_); }
 
 private:
-    std::string path_;
+    ModuleUnderTest module_;
 };
 
 }  // namespace

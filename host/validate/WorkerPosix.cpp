@@ -36,6 +36,7 @@ bool WriteAll(int fd, const std::string& text)
 // The worker: reads case lines until its input closes.
 [[noreturn]] void ServeCases(int in, int out, const std::string& modulePath)
 {
+    const ModuleUnderTest module = ModuleUnderTest::Open(modulePath);
     std::string pending;
     char buffer[4096];
     for (;;) {
@@ -46,12 +47,12 @@ bool WriteAll(int fd, const std::string& text)
             std::string error;
             const auto id = ParseCaseId(line, error);
             CaseResult result;
-            if (!id) result.violations.push_back(Violation{"worker", "bad case line: " + error});
+            if (!id) result.violations.push_back(Violation{"worker", "bad case line: " + error, {}});
             else {
                 try {
-                    result = RunCase(*id, modulePath);
+                    result = RunCase(*id, module);
                 } catch (const std::exception& caught) {
-                    result.violations.push_back(Violation{"worker", caught.what()});
+                    result.violations.push_back(Violation{"worker", caught.what(), {}});
                 }
             }
             if (!WriteAll(out, CaseResultToLine(result) + "\n")) ::_exit(1);
@@ -104,7 +105,7 @@ public:
         if (pid_ <= 0 && !Start()) {
             CaseResult failed;
             failed.violations.push_back(Violation{"worker", std::string("cannot start a worker process: ") +
-                                                                std::strerror(errno)});
+                                                                std::strerror(errno), {}});
             return failed;
         }
         errors_.clear();
@@ -215,7 +216,7 @@ private:
         if (!report.empty()) what += ": " + report;
         CaseResult result;
         result.faultFired = true;
-        result.violations.push_back(Violation{"crash", what});
+        result.violations.push_back(Violation{"crash", what, {}});
         return result;
     }
 
@@ -229,7 +230,7 @@ private:
         CaseResult result;
         result.faultFired = true;
         result.violations.push_back(
-            Violation{"hang", "the module did not return within " + std::to_string(timeout_) + " seconds"});
+            Violation{"hang", "the module did not return within " + std::to_string(timeout_) + " seconds", {}});
         return result;
     }
 
@@ -238,7 +239,7 @@ private:
         if (pid_ > 0) ::kill(pid_, SIGKILL);
         Stop();
         CaseResult result;
-        result.violations.push_back(Violation{"worker", why});
+        result.violations.push_back(Violation{"worker", why, {}});
         return result;
     }
 
