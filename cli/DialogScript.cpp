@@ -20,6 +20,21 @@ std::string ReadItem(const std::string& word, host::ScriptStep& step)
     return "";
 }
 
+// "\r" and "\n" in a typed or expected text stand for a carriage return
+// and a line feed, as reports show them.
+std::string WithLineBreaks(const std::string& text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size() && (text[i + 1] == 'r' || text[i + 1] == 'n')) {
+            out.push_back(text[++i] == 'r' ? '\r' : '\n');
+        } else {
+            out.push_back(text[i]);
+        }
+    }
+    return out;
+}
+
 bool AllDigits(const std::string& word)
 {
     if (word.empty()) return false;
@@ -37,7 +52,7 @@ std::string ReadDialogStep(const std::vector<std::string>& words, host::ScriptSt
     if (command == "type") {
         if (count != 3) return "type takes an ITEM and one TEXT (quote a text with blanks, \"\" for none)";
         step.kind = Kind::Type;
-        step.text = words[2];
+        step.text = WithLineBreaks(words[2]);
         return ReadItem(words[1], step);
     }
     if (command == "click") {
@@ -73,7 +88,7 @@ std::string ReadDialogStep(const std::vector<std::string>& words, host::ScriptSt
             return "unknown property '" + words[2] +
                    "' (expected text, enabled, value, picture, selectedPicture or disabledPicture)";
         step.property = *property;
-        step.text = words[count - 1];
+        step.text = WithLineBreaks(words[count - 1]);
         return ReadItem(words[1], step);
     }
     return "unknown dialog step '" + command + "' (expected type, click, choose, modifier, render or expect)";

@@ -11,6 +11,7 @@
 //                           picture, selectedPicture or disabledPicture is VALUE
 //
 // ITEM is an item number (16001) or a name (top, width, ok, cancel, ...).
+// In a TEXT or VALUE, \r and \n stand for a carriage return and a line feed.
 #pragma once
 
 #include "dialog/ScriptPlayer.h"

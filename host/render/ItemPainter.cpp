@@ -11,6 +11,7 @@ namespace {
 constexpr int kBoxSize = 13;       // checkbox square and radio circle
 constexpr int kBoxGap = 4;         // between the mark and its text
 constexpr int kDropButton = 16;    // a popup's arrow button
+constexpr double kPi = 3.14159265358979323846;
 
 PixelRect RightOf(const PixelRect& rect, int left)
 {
@@ -102,21 +103,21 @@ void ItemPainter::Radio(const host::DialogItem& item, const PixelRect& rect) con
     const double cy = rect.y + rect.height / 2.0;
     const double radius = kBoxSize / 2.0 - 0.5;
     canvas_.SetColour(item.enabled ? colours::kWindow : colours::kFace);
-    cairo_arc(cr, cx, cy, radius, 0, 2 * M_PI);
+    cairo_arc(cr, cx, cy, radius, 0, 2 * kPi);
     cairo_fill(cr);
     cairo_set_line_width(cr, 1);
     canvas_.SetColour(colours::kShadow);
-    cairo_arc(cr, cx, cy, radius, 0.75 * M_PI, 1.75 * M_PI);
+    cairo_arc(cr, cx, cy, radius, 0.75 * kPi, 1.75 * kPi);
     cairo_stroke(cr);
     canvas_.SetColour(colours::kHighlight);
-    cairo_arc(cr, cx, cy, radius, -0.25 * M_PI, 0.75 * M_PI);
+    cairo_arc(cr, cx, cy, radius, -0.25 * kPi, 0.75 * kPi);
     cairo_stroke(cr);
     canvas_.SetColour(colours::kDarkShadow);
-    cairo_arc(cr, cx, cy, radius - 1, 0.75 * M_PI, 1.75 * M_PI);
+    cairo_arc(cr, cx, cy, radius - 1, 0.75 * kPi, 1.75 * kPi);
     cairo_stroke(cr);
     if (item.value) {
         canvas_.SetColour(item.enabled ? colours::kText : colours::kGreyText);
-        cairo_arc(cr, cx, cy, 2.5, 0, 2 * M_PI);
+        cairo_arc(cr, cx, cy, 2.5, 0, 2 * kPi);
         cairo_fill(cr);
     }
     text_.Single(item.text, RightOf(rect, kBoxSize + kBoxGap), host::TextAlign::Left, item.enabled);
