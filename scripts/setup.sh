@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   libcairo2-dev libpng-dev
+  fonts-dejavu-core fonts-dejavu-extra  # the dialog font of rendered pictures
   binutils-mingw-w64-i686
 )
 
