@@ -141,6 +141,15 @@ TEST_F(DialogPicture, CornerAnchorWithShrinkingSizesShowsBlackArrowsInward)
         EXPECT_EQ(picture.At(radio.x + 6, radio.y + radio.height / 2), kBlackPixel);
         const render::PixelRect top = Place(Item(s, kItemTop));
         EXPECT_EQ(picture.At(top.x + top.width - 4, top.y + top.height / 2), kFacePixel);
+
+        // Back in relative mode the grid is disabled: grey arrows, and the
+        // blank buttons' disabled picture 140, which the module lacks, shows nothing.
+        STEP(s.Click(kItemRelative));
+        const render::PixelRect blank = Place(Item(s, kItemAnchorBase + 1));
+        ASSERT_EQ(Item(s, kItemAnchorBase + 1).ShownPictureId(), kIconNone);
+        const render::Picture disabled = Draw(s);
+        EXPECT_EQ(MarkedPixels(disabled, blank), 0);
+        EXPECT_TRUE(ShowsIcon(disabled, Place(Item(s, kItemAnchorCentre)), 139));
     });
 }
 
