@@ -150,11 +150,13 @@ int DialogRun::Finish(host::Editor& editor, const host::RunReport& report, const
 
 void DialogRun::Print(const host::RunReport& report, std::ostream& out) const
 {
-    out << "  dialog script " << player_->Source() << ": " << player_->StepsRun() << " of " << player_->StepCount()
-        << " steps run\n";
+    const bool steps = player_->StepCount() != 0;
+    if (steps)
+        out << "  dialog script " << player_->Source() << ": " << player_->StepsRun() << " of "
+            << player_->StepCount() << " steps run\n";
     if (!player_->Failure().empty()) out << "  step failed: " << player_->Failure() << "\n";
     for (const std::string& name : player_->RanOutIn())
-        out << "  the steps ran out with the dialog \"" << name
+        out << (steps ? "  the steps ran out" : "  no dialog steps") << " with the dialog \"" << name
             << "\" open: it was closed as if the user closed it (result 0)\n";
     for (const auto& run : report.dialogs) {
         if (!run.closed) continue;
