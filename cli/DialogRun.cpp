@@ -91,8 +91,10 @@ nlohmann::ordered_json ItemJson(const host::DialogItem& item)
 void AddDialogOptions(CLI::App& command, DialogOptions& options)
 {
     command.add_option("--dialog", options.script,
-                       "Show the dialog and play the steps of SCRIPT in it (- for standard input)");
-    command.add_option("--render", options.render, "Draw the dialog as it looked when it closed into FILE.png");
+                       "Show the dialog and play the steps of SCRIPT in it (- for standard input)")
+        ->type_name("SCRIPT");
+    command.add_option("--render", options.render, "Draw the dialog as it looked when it closed into FILE.png")
+        ->type_name("FILE.png");
 }
 
 DialogRun::DialogRun(const DialogOptions& options) : source_(options.script), render_(options.render)
