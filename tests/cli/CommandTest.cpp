@@ -34,9 +34,16 @@ std::string ReadFile(const std::string& path)
     return text.str();
 }
 
+// A temporary file of the running test alone: ctest runs tests in parallel.
+std::string TempPath(const std::string& name)
+{
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    return ::testing::TempDir() + test->test_suite_name() + "_" + test->name() + "_" + name;
+}
+
 std::string WriteTemp(const std::string& name, const std::string& text)
 {
-    const std::string path = ::testing::TempDir() + name;
+    const std::string path = TempPath(name);
     std::ofstream(path) << text;
     return path;
 }
@@ -44,7 +51,7 @@ std::string WriteTemp(const std::string& name, const std::string& text)
 // Runs kestrow with `args`; `input`, when given, is its standard input.
 Outcome Kestrow(const std::vector<std::string>& args, const std::string& input = "")
 {
-    const std::string base = ::testing::TempDir() + "kestrow_run";
+    const std::string base = TempPath("kestrow_run");
     std::string command = Quote(KESTROW_COMMAND);
     for (const auto& arg : args) command += " " + Quote(arg);
     command += " < " + (input.empty() ? std::string("/dev/null") : Quote(WriteTemp("kestrow_stdin", input)));
