@@ -11,6 +11,9 @@ int main(int argc, char** argv)
     using namespace kestrow::cli;
     CLI::App app{"Runs the Kestrow plug-in in the simulated image editor", "kestrow"};
     app.require_subcommand(1);
+    // Options start with dashes everywhere: an argument such as /tmp/a.txt is
+    // a path on Windows too (subcommands take this from the app).
+    app.allow_windows_style_options(false);
     int exitStatus = 0;
     for (const Command& command : Commands()) command.add(*app.add_subcommand(command.name, command.summary), exitStatus);
 

@@ -5,8 +5,9 @@
 #     -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-w64-mingw32.cmake
 #
 # Programs (the host, the command, the tests) link the compiler's runtimes
-# statically, so they run without mingw DLLs beside them. Modules and shared
-# libraries get no such flags here: the plug-in module states its own.
+# statically, so they run without mingw DLLs beside them. Modules link the
+# compiler's support library statically too, but not the C++ library: a
+# module that needs it shows it in its imports (and does not load).
 
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86)
@@ -36,6 +37,8 @@ set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
 set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static-libgcc")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static-libgcc")
 
 # Test programs cannot run on the build machine: list their tests when ctest
 # runs (under an emulator), not right after each link.

@@ -18,6 +18,11 @@ Editor::~Editor() = default;
 
 bool Editor::LoadModule(const std::string& path, std::string& error)
 {
+    // The module goes first, with the dialogs read from it: on Windows,
+    // opening the resources of a module that is still loaded shares the
+    // loaded module, which would then stay loaded, state and all.
+    module_.reset();
+    host_->dialogs.SetSource(nullptr);
     // The dialog manager builds the module's dialogs from its own resources;
     // a module that carries none gets dialogs without items.
     std::string noResources;

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <cstdlib>
 #include <fstream>
@@ -19,12 +21,38 @@ struct Outcome {
     std::string err;
 };
 
+#ifdef _WIN32
+// cmd.exe runs the command line: each argument in double quotes, as the C
+// runtime splits them; the whole line in one more pair, which cmd.exe removes.
+std::string Quote(const std::string& text)
+{
+    std::string quoted = "\"";
+    size_t backslashes = 0;
+    for (char c : text) {
+        if (c == '\\') {
+            ++backslashes;
+        } else {
+            if (c == '"') quoted.append(backslashes + 1, '\\');
+            backslashes = 0;
+        }
+        quoted += c;
+    }
+    return quoted.append(backslashes, '\\') + "\"";
+}
+const char* const kNoInput = "NUL";
+int RunShell(const std::string& line) { return std::system(("\"" + line + "\"").c_str()); }
+int ExitCode(int status) { return status; }
+#else
 std::string Quote(const std::string& text)
 {
     std::string quoted = "'";
     for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
+const char* const kNoInput = "/dev/null";
+int RunShell(const std::string& line) { return std::system(line.c_str()); }
+int ExitCode(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
+#endif
 
 std::string ReadFile(const std::string& path)
 {
@@ -54,11 +82,10 @@ Outcome Kestrow(const std::vector<std::string>& args, const std::string& input =
     const std::string base = TempPath("kestrow_run");
     std::string command = Quote(KESTROW_COMMAND);
     for (const auto& arg : args) command += " " + Quote(arg);
-    command += " < " + (input.empty() ? std::string("/dev/null") : Quote(WriteTemp("kestrow_stdin", input)));
+    command += " < " + (input.empty() ? std::string(kNoInput) : Quote(WriteTemp("kestrow_stdin", input)));
     command += " > " + Quote(base + ".out") + " 2> " + Quote(base + ".err");
-    const int status = std::system(command.c_str());
     Outcome outcome;
-    outcome.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    outcome.exit = ExitCode(RunShell(command));
     outcome.out = ReadFile(base + ".out");
     outcome.err = ReadFile(base + ".err");
     return outcome;
