@@ -23,6 +23,7 @@ struct ValidateArguments {
     bool noSweep = false;
     int timeout = 30;
     std::string caseId;
+    std::vector<std::string> scenarios;
 };
 
 // One case in this process, with the report of each of its runs.
@@ -64,6 +65,9 @@ int RunValidate(const ValidateArguments& arguments)
     options.runs = arguments.runs;
     options.sweep = !arguments.noSweep;
     options.timeoutSeconds = arguments.timeout;
+    for (const auto& name : arguments.scenarios)
+        if (!validate::FindScenario(name)) throw UsageError("no scenario is named '" + name + "'");
+    options.scenarios = arguments.scenarios;
     const validate::Summary summary = validate::Validate(options);
     if (arguments.json) std::cout << SummaryToJson(summary, options).dump() << "\n";
     else PrintSummary(summary, options, std::cout);
@@ -83,6 +87,7 @@ void AddValidateCommand(CLI::App& command, int& exitStatus)
     command.add_flag("--no-sweep", arguments->noSweep, "Run each scenario once, without the fault sweep");
     command.add_option("--timeout", arguments->timeout, "Seconds a case may take before it counts as a hang")
         ->capture_default_str();
+    command.add_option("--scenario", arguments->scenarios, "Only this scenario (repeatable); the random sessions still run");
     command.add_option("--case", arguments->caseId, "Run one case again, as a violation's reproduce line names it");
     command.callback([arguments, &exitStatus] { exitStatus = RunValidate(*arguments); });
 }

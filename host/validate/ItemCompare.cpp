@@ -5,8 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <charconv>
 
 namespace kestrow::validate {
 
@@ -23,15 +22,10 @@ bool NumbersAgree(double expected, double actual)
 
 std::string DescribeNumber(double value)
 {
-    char text[40];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    // The shortest of the common forms that still reads back the same.
-    for (int precision = 1; precision < 17; ++precision) {
-        char shorter[40];
-        std::snprintf(shorter, sizeof shorter, "%.*g", precision, value);
-        if (std::strtod(shorter, nullptr) == value || std::isnan(value)) return shorter;
-    }
-    return text;
+    // The shortest text that reads back as the same number.
+    char text[64];
+    const auto [end, error] = std::to_chars(text, text + sizeof text, value);
+    return error == std::errc() ? std::string(text, end) : "?";
 }
 
 std::string DescribeItem(const Item& item)

@@ -3,6 +3,7 @@
 #include "validate/CaseExecutor.h"
 #include "validate/FaultSweep.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace kestrow::validate {
@@ -23,6 +24,7 @@ public:
         summary_.dialogsAvailable = DialogsAvailable();
         const CaseSink sink = [this](const CaseId& id, const CaseResult& result) { Record(id, result); };
         for (const Scenario& scenario : Scenarios()) {
+            if (!Chosen(scenario)) continue;
             if (scenario.usesDialogs && !summary_.dialogsAvailable) {
                 ++summary_.scenariosSkipped;
                 continue;
@@ -51,6 +53,12 @@ public:
     }
 
 private:
+    bool Chosen(const Scenario& scenario) const
+    {
+        const auto& only = options_.scenarios;
+        return only.empty() || std::find(only.begin(), only.end(), scenario.name) != only.end();
+    }
+
     void Tell(const std::string& line)
     {
         if (progress_) progress_(line);
