@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows module, host, command and tests with the mingw-w64 cross
-# toolchain into build-win32/ and runs the Windows test suite under 32-bit
-# Wine: each test program once, then kestrow's reports with the Windows
+# toolchain into build-win32/, checks the calling conventions at the module
+# boundary, and runs the Windows test suite under 32-bit Wine: each test
+# program once, then kestrow's reports with the Windows
 # module compared with those of the Linux command with the Linux module
 # (built into build-winlinux/, or KESTROW_LINUX_BUILD_DIR). Sets up what is
 # missing first (scripts/windows-setup.sh). Exits non-zero when anything
@@ -45,6 +46,16 @@ mkdir -p "$logs"
 passed=0
 failed=0
 failures=()
+
+# Every function that crosses the module boundary states its calling convention.
+if "$root/scripts/windows-calling-convention.sh" "$build" >"$logs/calling-convention.log" 2>&1; then
+    passed=$((passed + 1))
+    echo "windows-test: calling conventions: stated on every boundary function"
+else
+    failed=$((failed + 1))
+    failures+=("calling conventions")
+    cat "$logs/calling-convention.log"
+fi
 
 # One Wine session for the whole suite: the server stays up between the
 # programs, so only the first one pays for starting it.

@@ -133,6 +133,15 @@ PlugStatus HOSTCALL Run(ActionParameters* parameters)
     return 0;
 }
 
+// Where the run inside the suspended history step leaves its result.
+PlugStatus* resultSlot = nullptr;
+
+// Handed to the host, so it states the boundary's calling convention.
+PlugStatus HOSTCALL RunInHistoryStep(ActionParameters* parameters)
+{
+    return *resultSlot = Run(parameters);
+}
+
 PlugStatus DoIt(ActionParameters* parameters)
 {
     HostNameValue name = nullptr;
@@ -143,12 +152,8 @@ PlugStatus DoIt(ActionParameters* parameters)
     if (status != 0) return status;
     status = suites.reference->PutEnumerated(target, FourCC("Dcmn"), FourCC("Ordn"), FourCC("Trgt"));
     PlugStatus runResult = 0;
-    static PlugStatus* resultSlot = nullptr;
     resultSlot = &runResult;
-    if (status == 0) {
-        suites.control->SuspendHistory(
-            target, [](ActionParameters* p) -> PlugStatus { return *resultSlot = Run(p); }, parameters, name);
-    }
+    if (status == 0) suites.control->SuspendHistory(target, RunInHistoryStep, parameters, name);
     suites.reference->Free(target);
     return status != 0 ? status : runResult;
 }
