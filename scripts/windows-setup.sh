@@ -50,7 +50,7 @@ install_packages() {
 
 # 1. The cross toolchain and the sources and headers the cross build compiles.
 toolchain=(g++-mingw-w64-i686 binutils-mingw-w64-i686 cmake make
-           googletest nlohmann-json3-dev libcli11-dev)
+           googletest nlohmann-json3-dev libcli11-dev python3)
 mapfile -t missing < <(missing_packages "${toolchain[@]}")
 if [ ${#missing[@]} -gt 0 ]; then
     step toolchain install_packages "${missing[@]}"
