@@ -72,7 +72,9 @@ std::string FormatValue(const host::Item& item)
     }
     if (item.type == t::kEnumerated) {
         const auto& e = std::get<host::Enumerated>(v);
-        return Trimmed(e.type) + ":" + Trimmed(e.value);
+        // The type 'int ' keeps its blank, or it would read back as the integer form.
+        const std::string type = Trimmed(e.type) == "int" ? FourCodeText(e.type) : Trimmed(e.type);
+        return type + ":" + Trimmed(e.value);
     }
     if (item.type == t::kText) return "text:" + std::get<std::string>(v);
     if (item.type == t::kBoolean) return std::string("bool:") + (std::get<bool>(v) ? "true" : "false");

@@ -11,7 +11,6 @@ namespace {
 
 using namespace item;
 
-const int32_t kMarginEdits[] = {kTop, kLeft, kBottom, kRight, kUniform};
 const int32_t kRelativeGroup[] = {kTop, kLeft, kBottom, kRight, kUniform, kBoth, kHorizontal, kVertical, kRelativeUnits};
 const int32_t kAbsoluteGroup[] = {16021, 16022, 16023, 16024, 16025, 16026, 16027, 16028, 16029,
                                   kWidth, kHeight, kAbsoluteUnits};

@@ -49,6 +49,8 @@ const ValidItem kValid[] = {
     {"Hght=unit:#Rlt:-0.5", FourCC("Hght"), t::kUnitFloat, host::UnitFloat{FourCC("#Rlt"), -0.5}},
     {"Nm=text:a=b:c d", FourCC("Nm  "), t::kText, std::string("a=b:c d")},
     {"Nm=text:", FourCC("Nm  "), t::kText, std::string()},
+    // An enumeration type that is "int" with its blank: not the integer form.
+    {"Nm=int :0", FourCC("Nm  "), t::kEnumerated, host::Enumerated{FourCC("int "), FourCC("0   ")}},
 };
 
 TEST(ItemParser, ReadsEveryFormWithPaddedCodes)
