@@ -41,7 +41,8 @@ std::string ReproduceLine(const validate::CaseId& id, const std::string& module)
 
 void PrintSummary(const validate::Summary& s, const validate::ValidateOptions& options, std::ostream& out)
 {
-    out << "kestrow validate: " << options.modulePath << " (seed " << options.seed << ")\n";
+    out << "kestrow validate: " << options.modulePath << " (seed " << options.seed
+        << (options.quick ? ", one status per failing call" : "") << ")\n";
     out << "  scenarios        " << s.scenarios;
     if (s.scenariosSkipped) out << " (" << s.scenariosSkipped << " dialog scenarios skipped: the editor cannot build the module's dialogs)";
     out << "\n  module lifetimes " << s.cases << ", " << s.runs << " calls of the entry point\n";

@@ -21,6 +21,7 @@ struct ValidateArguments {
     unsigned runs = 200;
     bool json = false;
     bool noSweep = false;
+    bool quick = false;
     int timeout = 30;
     std::string caseId;
     std::vector<std::string> scenarios;
@@ -64,6 +65,7 @@ int RunValidate(const ValidateArguments& arguments)
     options.seed = arguments.seed;
     options.runs = arguments.runs;
     options.sweep = !arguments.noSweep;
+    options.quick = arguments.quick;
     options.timeoutSeconds = arguments.timeout;
     for (const auto& name : arguments.scenarios)
         if (!validate::FindScenario(name)) throw UsageError("no scenario is named '" + name + "'");
@@ -85,6 +87,7 @@ void AddValidateCommand(CLI::App& command, int& exitStatus)
         ->capture_default_str();
     command.add_flag("--json", arguments->json, "Print the summary as JSON");
     command.add_flag("--no-sweep", arguments->noSweep, "Run each scenario once, without the fault sweep");
+    command.add_flag("--quick", arguments->quick, "Fail each host call with one status instead of three");
     command.add_option("--timeout", arguments->timeout, "Seconds a case may take before it counts as a hang")
         ->capture_default_str();
     command.add_option("--scenario", arguments->scenarios, "Only this scenario (repeatable); the random sessions still run");

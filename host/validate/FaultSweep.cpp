@@ -2,6 +2,7 @@
 
 #include "runtime/Host.h"
 
+#include <algorithm>
 #include <set>
 
 namespace kestrow::validate {
@@ -45,8 +46,10 @@ std::vector<std::string> OfferedSuites()
     return names;
 }
 
-void SweepScenario(const Scenario& scenario, CaseExecutor& executor, const CaseSink& sink)
+void SweepScenario(const Scenario& scenario, CaseExecutor& executor, const CaseSink& sink, size_t statuses)
 {
+    const std::vector<HostStatus> several(SweepStatuses().begin(),
+                                          SweepStatuses().begin() + std::clamp<size_t>(statuses, 1, SweepStatuses().size()));
     const auto run = [&](const CaseId& id) {
         CaseResult result = executor.Execute(id);
         sink(id, result);
@@ -61,7 +64,7 @@ void SweepScenario(const Scenario& scenario, CaseExecutor& executor, const CaseS
     for (size_t i = 0; i < operations.size(); ++i) {
         const std::string operation = operations[i];
         const std::vector<HostStatus> single = {SweepStatuses().front()};
-        for (HostStatus status : OperationHasStatus(operation) ? SweepStatuses() : single) {
+        for (HostStatus status : OperationHasStatus(operation) ? several : single) {
             unsigned lostInARow = 0;
             for (unsigned n = 1; n <= kMaxCalls; ++n) {
                 const CaseResult result = run(CaseId::ForScenario(scenario.name, Fault::FailCall(operation, n, status)));

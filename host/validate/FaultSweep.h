@@ -26,6 +26,7 @@ bool OperationHasStatus(const std::string& operation);
 // The suites the editor offers, by name.
 std::vector<std::string> OfferedSuites();
 
-void SweepScenario(const Scenario& scenario, CaseExecutor& executor, const CaseSink& sink);
+// `statuses` is how many of SweepStatuses() each call is failed with, 1 to 3.
+void SweepScenario(const Scenario& scenario, CaseExecutor& executor, const CaseSink& sink, size_t statuses = 3);
 
 }  // namespace kestrow::validate

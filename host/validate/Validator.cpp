@@ -31,7 +31,7 @@ public:
             }
             Tell("scenario " + scenario.name);
             ++summary_.scenarios;
-            if (options_.sweep) SweepScenario(scenario, *executor_, sink);
+            if (options_.sweep) SweepScenario(scenario, *executor_, sink, options_.quick ? 1 : SweepStatuses().size());
             else sink(CaseId::ForScenario(scenario.name), executor_->Execute(CaseId::ForScenario(scenario.name)));
         }
         Tell("random descriptor sessions");

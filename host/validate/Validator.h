@@ -20,6 +20,7 @@ struct ValidateOptions {
     bool isolate = true;       // run cases in a worker process
     int timeoutSeconds = 30;   // a case that runs longer is a hang
     bool sweep = true;         // the fault sweep of every scenario
+    bool quick = false;        // each call failed with one status instead of three
     std::vector<std::string> scenarios;  // only these; empty for all
 };
 

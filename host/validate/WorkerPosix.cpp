@@ -209,9 +209,11 @@ private:
         ::waitpid(pid_, &status, 0);
         pid_ = -1;
         CloseAll();
-        std::string what = WIFSIGNALED(status) ? "the module crashed the editor (" + SignalName(WTERMSIG(status)) + ")"
-                                               : "the editor exited with status " + std::to_string(WEXITSTATUS(status)) +
-                                                     " inside the module";
+        // A sanitizer stops the editor with an exit status of its own.
+        std::string what = "the editor died inside the module (" +
+                           (WIFSIGNALED(status) ? SignalName(WTERMSIG(status))
+                                                : "exit status " + std::to_string(WEXITSTATUS(status))) +
+                           ")";
         const std::string report = ReportLine(errors_);
         if (!report.empty()) what += ": " + report;
         CaseResult result;

@@ -26,7 +26,7 @@ const BrokenModule kBroken[] = {
     {KESTROW_BROKEN_KEEPS_SUITES, {"absolute-px"}, "suites", "left acquired"},
     {KESTROW_BROKEN_SKIPS_FREE, {"relative-mm"}, "handles", "descriptor made by the module and never freed"},
     {KESTROW_BROKEN_FREES_HOST_DESCRIPTOR, {"absolute-px"}, "handles", "freed the host's own descriptor"},
-    {KESTROW_BROKEN_CRASHES_AFTER_FAILED_GET, {"relative-px"}, "crash", "crashed"},
+    {KESTROW_BROKEN_CRASHES_AFTER_FAILED_GET, {"relative-px"}, "crash", "the editor died inside the module"},
     {KESTROW_BROKEN_IGNORES_RIGHT_MARGIN, {"dialog-ok-relative"}, "dialog", "the new width shows"},
     {KESTROW_BROKEN_CENTIMETRE_FACTOR, {"absolute-cm"}, "playback", "expected"},
     {KESTROW_BROKEN_CENTIMETRE_FACTOR, {"dialog-units-cm"}, "dialog", "OK made the document"},
