@@ -1,6 +1,7 @@
 #include "DocumentSpec.h"
 
 #include "ItemParser.h"
+#include "editor/Document.h"
 
 #include <charconv>
 
@@ -33,7 +34,8 @@ DocumentSpecParse ParseDocumentSpec(std::string_view text)
     spec.height = *height;
     if (at != std::string_view::npos) {
         const auto resolution = ParseNumber(text.substr(at + 1));
-        if (!resolution || *resolution <= 0) return {std::nullopt, quoted + "the resolution must be a positive number"};
+        if (!resolution || !(*resolution >= host::kMinResolution && *resolution <= host::kMaxResolution))
+            return {std::nullopt, quoted + "the resolution must be 0.01 to 1000000 pixels per inch"};
         spec.resolution = *resolution;
     }
     return {spec, ""};

@@ -19,7 +19,7 @@ struct DocumentSpecParse {
 };
 
 // Width and height are whole pixels from 1 to 300000; the resolution, when
-// given, a positive finite number of pixels per inch (72 otherwise).
+// given, 0.01 to 1000000 pixels per inch (72 otherwise).
 DocumentSpecParse ParseDocumentSpec(std::string_view text);
 
 }  // namespace kestrow::cli

@@ -13,8 +13,8 @@ Document::Document(int32_t id, int32_t width, int32_t height, double resolution)
 {
     if (!ValidSize(width) || !ValidSize(height))
         throw std::invalid_argument("document size must be 1 to 300000 pixels");
-    if (!std::isfinite(resolution) || resolution <= 0)
-        throw std::invalid_argument("resolution must be a positive number");
+    if (!(resolution >= kMinResolution && resolution <= kMaxResolution))
+        throw std::invalid_argument("resolution must be 0.01 to 1000000 pixels per inch");
 }
 
 std::string Document::Title() const { return "Untitled-" + std::to_string(id_); }

@@ -11,6 +11,10 @@ namespace kestrow::host {
 
 constexpr int32_t kMinCanvasPixels = 1;
 constexpr int32_t kMaxCanvasPixels = 300000;
+// Resolutions the editor takes, in pixels per inch: beyond them a document's
+// measure in points is no longer a sensible (or even a finite) number.
+constexpr double kMinResolution = 0.01;
+constexpr double kMaxResolution = 1000000;
 
 // One canvas-size change: the old and new size and where the old image's
 // top-left corner landed on the new canvas.
@@ -28,7 +32,7 @@ struct HistoryState {
 class Document {
 public:
     // Throws std::invalid_argument for a size outside 1..300000 pixels or a
-    // resolution that is not a positive finite number.
+    // resolution outside kMinResolution..kMaxResolution (NaN included).
     Document(int32_t id, int32_t width, int32_t height, double resolution);
 
     int32_t Id() const { return id_; }

@@ -27,7 +27,7 @@ public:
     bool HasModule() const { return module_ != nullptr; }
 
     // Opens a document and makes it the target; throws std::invalid_argument
-    // for a size outside 1..300000 pixels or a non-positive resolution.
+    // for a size outside 1..300000 pixels or a resolution outside 0.01..1000000.
     Document& OpenDocument(int32_t width, int32_t height, double resolution);
     Document* TargetDocument() { return host_->documents.Target(); }
 

@@ -144,6 +144,10 @@ TEST(DocumentSpecParser, ReadsSizeAndOptionalResolution)
         {"10x5@0", false, 0, 0, 0},                   {"10x5@-72", false, 0, 0, 0},
         {"10x5@", false, 0, 0, 0},                    {"10x5@inf", false, 0, 0, 0},
         {"10.5x5", false, 0, 0, 0},                   {"x5", false, 0, 0, 0},
+        // Resolutions at which a document's measure in points is absurd or infinite.
+        {"10x5@0.009", false, 0, 0, 0},               {"10x5@1e-310", false, 0, 0, 0},
+        {"10x5@1000001", false, 0, 0, 0},             {"1x1@0.01", true, 1, 1, 0.01},
+        {"1x1@1000000", true, 1, 1, 1000000},
     };
     for (const auto& c : cases) {
         const DocumentSpecParse parsed = ParseDocumentSpec(c.text);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <stdexcept>
 
 namespace kestrow::host::testing {
 namespace {
@@ -230,4 +231,26 @@ TEST_F(CanvasSize, GetFailsWithoutADocumentOrATargetPart)
 }
 
 }  // namespace
+// The editor opens no document it could not measure: sizes outside 1 to
+// 300000 pixels and resolutions outside 0.01 to 1000000 pixels per inch, NaN
+// and the infinities among them, are refused and nothing is opened.
+TEST(Documents, ImpossibleSizesAndResolutionsAreRefused)
+{
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        int32_t width, height;
+        double resolution;
+    };
+    const Case refused[] = {{0, 1, 72},   {1, 300001, 72}, {1, 1, 0.009},     {1, 1, 1e-310},
+                            {1, 1, nan},  {1, 1, inf},     {1, 1, 1000000.5}, {1, 1, -72}};
+    DocumentSet documents;
+    for (const Case& c : refused)
+        EXPECT_THROW(documents.Open(c.width, c.height, c.resolution), std::invalid_argument)
+            << c.width << " x " << c.height << " at " << c.resolution;
+    EXPECT_TRUE(documents.All().empty());
+    EXPECT_NO_THROW(documents.Open(300000, 300000, 0.01));
+    EXPECT_NO_THROW(documents.Open(1, 1, 1000000));
+}
+
 }  // namespace kestrow::host::testing
