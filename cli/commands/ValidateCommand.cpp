@@ -18,7 +18,7 @@ namespace {
 struct ValidateArguments {
     std::string module;
     uint64_t seed = 1;
-    unsigned runs = 200;
+    unsigned runs = 500;
     bool json = false;
     bool noSweep = false;
     bool quick = false;

@@ -188,6 +188,13 @@ void AddDialogScenarios(std::vector<Scenario>& out)
             {Dialog({Choose(kRelativeUnits, unit), Type(kTop, "1.5"), Type(kBottom, "-0.5"), Click(kAbsolute),
                      Choose(kAbsoluteUnits, 0), Choose(kAbsoluteUnits, unit), Click(kRelative), Click(kOk)})});
     }
+    // The reset modifier's state lives as long as the module: held when one
+    // dialog closes, the next one opens with Reset; after a reload, Cancel.
+    Step reload;
+    reload.kind = Step::Kind::Reload;
+    add("dialog-reload", "the reset modifier held when the dialog closes, then the module loaded again",
+        {Dialog({ModifierDown(), Click(kOk)}, -128), Dialog({Click(kCancel), ModifierUp(), Click(kCancel)}, -128), reload,
+         Dialog({Click(kCancel)}, -128)});
     add("dialog-several-runs", "dialog runs and runs without the dialog in one module lifetime",
         {Dialog({Click(kAbsolute), Type(kWidth, "900"), Click(kOk)}), DoIt(std::nullopt),
          Dialog({Click(kBoth), Type(kUniform, "3"), Choose(kRelativeUnits, 2), Click(kOk)}),

@@ -16,7 +16,7 @@ namespace kestrow::validate {
 struct ValidateOptions {
     std::string modulePath;
     uint64_t seed = 1;
-    unsigned runs = 200;       // random descriptor sessions, and as many random dialog sessions
+    unsigned runs = 500;       // random descriptor sessions, and as many random dialog sessions
     bool isolate = true;       // run cases in a worker process
     int timeoutSeconds = 30;   // a case that runs longer is a hang
     bool sweep = true;         // the fault sweep of every scenario
