@@ -15,6 +15,7 @@
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <utility>
 
 namespace kestrow::validate {
 namespace {
@@ -95,6 +96,47 @@ std::string ReportLine(const std::string& errors)
     return {};
 }
 
+// A file descriptor closed when it goes.
+class UniqueFd {
+public:
+    UniqueFd() = default;
+    explicit UniqueFd(int fd) : fd_(fd) {}
+    UniqueFd(UniqueFd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    UniqueFd& operator=(UniqueFd&& other) noexcept
+    {
+        if (this != &other) {
+            Close();
+            fd_ = std::exchange(other.fd_, -1);
+        }
+        return *this;
+    }
+    UniqueFd(const UniqueFd&) = delete;
+    UniqueFd& operator=(const UniqueFd&) = delete;
+    ~UniqueFd() { Close(); }
+
+    int Get() const { return fd_; }
+    void Close()
+    {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+    }
+
+private:
+    int fd_ = -1;
+};
+
+struct Pipe {
+    UniqueFd read, write;
+    static bool Open(Pipe& pipe)
+    {
+        int fds[2];
+        if (::pipe(fds) != 0) return false;
+        pipe.read = UniqueFd(fds[0]);
+        pipe.write = UniqueFd(fds[1]);
+        return true;
+    }
+};
+
 class Worker : public CaseExecutor {
 public:
     Worker(std::string modulePath, int timeoutSeconds) : path_(std::move(modulePath)), timeout_(timeoutSeconds) {}
@@ -109,47 +151,45 @@ public:
             return failed;
         }
         errors_.clear();
-        if (!WriteAll(toWorker_, FormatCaseId(id) + "\n")) return Lost("the worker stopped reading cases");
+        if (!WriteAll(toWorker_.Get(), FormatCaseId(id) + "\n")) return Lost("the worker stopped reading cases");
         return Await();
     }
 
 private:
     bool Start()
     {
-        int down[2], up[2], err[2];
-        if (::pipe(down) != 0) return false;
-        if (::pipe(up) != 0 || ::pipe(err) != 0) return false;
+        Pipe down, up, err;
+        if (!Pipe::Open(down) || !Pipe::Open(up) || !Pipe::Open(err)) return false;
         std::cout.flush();
         std::cerr.flush();
         const pid_t pid = ::fork();
         if (pid < 0) return false;
         if (pid == 0) {
-            ::close(down[1]);
-            ::close(up[0]);
-            ::close(err[0]);
-            ::dup2(err[1], STDERR_FILENO);
-            ::close(err[1]);
-            ServeCases(down[0], up[1], path_);
+            ::dup2(err.write.Get(), STDERR_FILENO);
+            const int in = down.read.Get();
+            const int out = up.write.Get();
+            down.write.Close();
+            up.read.Close();
+            err.read.Close();
+            err.write.Close();
+            ServeCases(in, out, path_);
         }
-        ::close(down[0]);
-        ::close(up[1]);
-        ::close(err[1]);
         pid_ = pid;
-        toWorker_ = down[1];
-        fromWorker_ = up[0];
-        workerErrors_ = err[0];
+        toWorker_ = std::move(down.write);
+        fromWorker_ = std::move(up.read);
+        workerErrors_ = std::move(err.read);
         pending_.clear();
         return true;
     }
 
     void CloseAll()
     {
-        for (int* fd : {&toWorker_, &fromWorker_, &workerErrors_}) {
-            if (*fd >= 0) ::close(*fd);
-            *fd = -1;
-        }
+        toWorker_.Close();
+        fromWorker_.Close();
+        workerErrors_.Close();
     }
 
+    // Ends the worker: it stops when its input closes.
     void Stop()
     {
         if (pid_ <= 0) return;
@@ -163,7 +203,7 @@ private:
     void DrainErrors()
     {
         char buffer[4096];
-        const ssize_t n = ::read(workerErrors_, buffer, sizeof buffer);
+        const ssize_t n = ::read(workerErrors_.Get(), buffer, sizeof buffer);
         if (n > 0 && errors_.size() < kKeptErrorBytes) errors_.append(buffer, static_cast<size_t>(n));
     }
 
@@ -184,12 +224,12 @@ private:
             }
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
             if (left.count() <= 0) return Hung();
-            pollfd fds[2] = {{fromWorker_, POLLIN, 0}, {workerErrors_, POLLIN, 0}};
+            pollfd fds[2] = {{fromWorker_.Get(), POLLIN, 0}, {workerErrors_.Get(), POLLIN, 0}};
             const int ready = ::poll(fds, 2, static_cast<int>(std::min<long long>(left.count(), 1000)));
             if (ready < 0 && errno != EINTR) return Lost(std::string("poll failed: ") + std::strerror(errno));
             if (fds[1].revents & (POLLIN | POLLHUP)) DrainErrors();
             if (fds[0].revents & (POLLIN | POLLHUP)) {
-                const ssize_t n = ::read(fromWorker_, buffer, sizeof buffer);
+                const ssize_t n = ::read(fromWorker_.Get(), buffer, sizeof buffer);
                 if (n > 0) pending_.append(buffer, static_cast<size_t>(n));
                 else if (n == 0) return Crashed();
             }
@@ -198,8 +238,9 @@ private:
 
     CaseResult Crashed()
     {
-        while (workerErrors_ >= 0) {
-            pollfd fd = {workerErrors_, POLLIN, 0};
+        // The rest of what the worker said before it died.
+        for (;;) {
+            pollfd fd = {workerErrors_.Get(), POLLIN, 0};
             if (::poll(&fd, 1, 200) <= 0 || !(fd.revents & (POLLIN | POLLHUP))) break;
             const size_t before = errors_.size();
             DrainErrors();
@@ -248,9 +289,9 @@ private:
     std::string path_;
     int timeout_;
     pid_t pid_ = -1;
-    int toWorker_ = -1;
-    int fromWorker_ = -1;
-    int workerErrors_ = -1;
+    UniqueFd toWorker_;
+    UniqueFd fromWorker_;
+    UniqueFd workerErrors_;
     std::string pending_;
     std::string errors_;
 };

@@ -1,6 +1,7 @@
 // The validator finds real faults: each variant of the plug-in carries one
 // deliberate fault, and the validation of the scenarios that reach it must
 // report it, while the same validation of the plug-in itself does not.
+#include "validate/CaseExecutor.h"
 #include "validate/Validator.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +60,20 @@ TEST(BrokenModules, EachDeliberateFaultIsReported)
         const Summary plugin = Validate(KESTROW_PLUGIN_MODULE, broken.scenarios);
         EXPECT_EQ(Matching(plugin, broken), 0u) << "the plug-in itself: [" << broken.check << "] " << broken.message;
     }
+}
+
+// A module that never returns is stopped after the timeout and reported as
+// hanging; the next case runs in a fresh worker.
+TEST(BrokenModules, AHangIsReportedAndTheValidationGoesOn)
+{
+    const auto executor = MakeIsolatedExecutor(KESTROW_BROKEN_HANGS_AFTER_REFUSED_PLAY, 1);
+    const CaseResult hung =
+        executor->Execute(CaseId::ForScenario("relative-px", Fault::FailCall("ActionControl.Play", 2, -1)));
+    ASSERT_EQ(hung.violations.size(), 1u);
+    EXPECT_EQ(hung.violations.front().check, "hang");
+    const CaseResult next = executor->Execute(CaseId::ForScenario("relative-px"));
+    EXPECT_TRUE(next.violations.empty());
+    EXPECT_EQ(next.runs, 1u);
 }
 
 struct Outcome {
