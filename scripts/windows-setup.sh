@@ -145,7 +145,8 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
     apt_updated=0
 fi
 
-# 5. Wine: 32-bit for the real target, 64-bit for quick runs while iterating.
+# 5. Wine: 32-bit for the real target. wine64 brings the 64-bit Wine server,
+#    which serves 32-bit programs as well and runs without emulation.
 mapfile -t missing < <(missing_packages wine wine32:i386 wine64)
 if [ ${#missing[@]} -gt 0 ]; then
     step wine install_packages "${missing[@]}"
