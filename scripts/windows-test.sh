@@ -118,7 +118,9 @@ while IFS= read -r line; do
     fi
 done <"$root/tests/windows/report-runs.txt"
 
-echo "windows-test: Kestrow.8li is $(stat -c %s "$win_module") bytes; suite ran in $((SECONDS - start)) s; logs in $logs"
+imports=$(i686-w64-mingw32-objdump -p "$win_module" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')
+echo "windows-test: Kestrow.8li is $(stat -c %s "$win_module") bytes and imports ${imports:-nothing}"
+echo "windows-test: ran in $((SECONDS - start)) s; logs in $logs"
 for failure in "${failures[@]}"; do echo "windows-test: FAILED $failure"; done
 echo "windows: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
