@@ -80,39 +80,54 @@ PlugStatus WriteParameters(ActionParameters* parameters)
     const CanvasState& s = gCanvasState;
 
     ActionDescriptorHandle descriptor = nullptr;
-    HostStatus status = descriptorSuite->Make(&descriptor);
+    PlugStatus status = Widen(descriptorSuite->Make(&descriptor));
     if (status != 0) {
         if (descriptor != nullptr)
             descriptorSuite->Free(descriptor);
-        return Widen(status);
+        return status;
     }
     if (descriptor == nullptr)
         return 0;
 
+    // A recording is handed over whole or not at all: one with a size but no
+    // anchor, or without its unit, would play back as something else.
     if (s.absoluteMode) {
         const bool width = (s.changedDims & kChangedWidth) != 0;
         const bool height = (s.changedDims & kChangedHeight) != 0;
-        if (width)
-            descriptorSuite->PutFloat(descriptor, FourCC("Wdth"), s.recordedWidth);
-        if (height)
-            descriptorSuite->PutFloat(descriptor, FourCC("Hght"), s.recordedHeight);
-        if (width)
-            descriptorSuite->PutEnumerated(descriptor, FourCC("Hrzn"), FourCC("ADSt"), AnchorToAlignment(s.anchor, 1));
-        if (height)
-            descriptorSuite->PutEnumerated(descriptor, FourCC("Vrtc"), FourCC("ADSt"), AnchorToAlignment(s.anchor, 0));
+        if ((width || height) && (s.anchor < 1 || s.anchor > 9))
+            status = kStatusParameter;
+        if (status == 0 && width)
+            status = Widen(descriptorSuite->PutFloat(descriptor, FourCC("Wdth"), s.recordedWidth));
+        if (status == 0 && height)
+            status = Widen(descriptorSuite->PutFloat(descriptor, FourCC("Hght"), s.recordedHeight));
+        if (status == 0 && width)
+            status = Widen(descriptorSuite->PutEnumerated(descriptor, FourCC("Hrzn"), FourCC("ADSt"),
+                                                          AnchorToAlignment(s.anchor, 1)));
+        if (status == 0 && height)
+            status = Widen(descriptorSuite->PutEnumerated(descriptor, FourCC("Vrtc"), FourCC("ADSt"),
+                                                          AnchorToAlignment(s.anchor, 0)));
     } else {
-        if (s.recordedTop != 0.0)
-            descriptorSuite->PutFloat(descriptor, FourCC("Top "), s.recordedTop);
-        if (s.recordedLeft != 0.0)
-            descriptorSuite->PutFloat(descriptor, FourCC("Left"), s.recordedLeft);
-        if (s.recordedBottom != 0.0)
-            descriptorSuite->PutFloat(descriptor, FourCC("Btom"), s.recordedBottom);
-        if (s.recordedRight != 0.0)
-            descriptorSuite->PutFloat(descriptor, FourCC("Rght"), s.recordedRight);
+        const struct {
+            FourCode key;
+            double value;
+        } margins[] = {{FourCC("Top "), s.recordedTop},
+                       {FourCC("Left"), s.recordedLeft},
+                       {FourCC("Btom"), s.recordedBottom},
+                       {FourCC("Rght"), s.recordedRight}};
+        for (const auto& margin : margins) {
+            if (status == 0 && margin.value != 0.0)
+                status = Widen(descriptorSuite->PutFloat(descriptor, margin.key, margin.value));
+        }
     }
-    status = descriptorSuite->PutEnumerated(descriptor, FourCC("RlrU"), FourCC("RlrU"), UnitsIndexToEnum(s.unitsIndex));
+    if (status == 0)
+        status = Widen(descriptorSuite->PutEnumerated(descriptor, FourCC("RlrU"), FourCC("RlrU"),
+                                                      UnitsIndexToEnum(s.unitsIndex)));
+    if (status != 0) {
+        descriptorSuite->Free(descriptor);
+        return status;
+    }
 
     parameters->recordOption = 0;
     parameters->descriptor = descriptor;
-    return Widen(status);
+    return 0;
 }

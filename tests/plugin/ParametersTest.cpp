@@ -203,15 +203,47 @@ TEST_F(PluginTest, WriteParametersLeavesTheBlockWhenMakeFails)
     EXPECT_EQ(parameters.recordOption, 1);
 }
 
-TEST_F(PluginTest, WriteParametersHandsOverEvenWhenTheUnitPutFails)
+// A recording that lost an item would play back as something else: any
+// failed put keeps the block as the host gave it, and frees the new one.
+TEST_F(PluginTest, WriteParametersHandsOverNothingWhenAPutFails)
 {
+    struct Case {
+        const char* operation;
+        unsigned nth;
+        bool absolute;
+    };
+    const Case cases[] = {
+        {"ActionDescriptor.PutEnumerated", 1, false},  // the unit
+        {"ActionDescriptor.PutFloat", 1, false},       // a margin
+        {"ActionDescriptor.PutFloat", 2, true},        // the height
+        {"ActionDescriptor.PutEnumerated", 1, true},   // the horizontal anchor
+        {"ActionDescriptor.PutEnumerated", 3, true},   // the unit after both anchors
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.operation) + " #" + std::to_string(c.nth));
+        CanvasState& s = gCanvasState;
+        s.absoluteMode = c.absolute;
+        s.anchor = 5;
+        s.changedDims = 3;
+        s.recordedTop = 20;
+        ActionDescriptorHandle original = NewDescriptor();
+        ActionParameters parameters{kPlayWithoutDialog, 1, original};
+        host.faults.FailNth(c.operation, host.faults.CallCount(c.operation) + c.nth, -32768);
+        EXPECT_EQ(WriteParameters(&parameters), -32768);
+        EXPECT_EQ(parameters.descriptor, original);
+        EXPECT_EQ(parameters.recordOption, 1);
+    }
+}
+
+TEST_F(PluginTest, WriteParametersRecordsNoSizeWithoutAnAnchor)
+{
+    CanvasState& s = gCanvasState;
+    s.absoluteMode = true;
+    s.anchor = 0;  // a dialog manager that failed to name the button clicked
+    s.changedDims = kChangedWidth;
     ActionParameters parameters{kPlayWithoutDialog, 1, nullptr};
-    host.faults.FailNth("ActionDescriptor.PutEnumerated", host.faults.CallCount("ActionDescriptor.PutEnumerated") + 1,
-                        -32768);
-    EXPECT_EQ(WriteParameters(&parameters), -32768);
-    ASSERT_NE(parameters.descriptor, nullptr);
-    Adopt(parameters.descriptor);
-    EXPECT_EQ(Contents(parameters.descriptor).Count(), 0u);
+    EXPECT_EQ(WriteParameters(&parameters), kStatusParameter);
+    EXPECT_EQ(parameters.descriptor, nullptr);
 }
 
 }  // namespace
