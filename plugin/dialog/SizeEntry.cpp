@@ -34,30 +34,16 @@ void HOSTCALL MarginFieldChanged(ItemRef item, NotifierRef)
     const double value = ReadItemNumber(item);
 
     switch (id) {
-    case kItemTop:
-        s.relativeHeight += value - s.marginTop;
-        s.marginTop = value;
-        break;
-    case kItemLeft:
-        s.relativeWidth += value - s.marginLeft;
-        s.marginLeft = value;
-        break;
-    case kItemBottom:
-        s.relativeHeight += value - s.marginBottom;
-        s.marginBottom = value;
-        break;
-    case kItemRight:
-        s.relativeWidth += value - s.marginRight;
-        s.marginRight = value;
-        break;
-    default:
-        if (s.uniformity == kUniformHorizontal || s.uniformity == kUniformBoth)
-            s.relativeWidth = s.docWidth + 2 * value;
-        if (s.uniformity == kUniformVertical || s.uniformity == kUniformBoth)
-            s.relativeHeight = s.docHeight + 2 * value;
-        s.uniformMargin = value;
-        break;
+    case kItemTop: s.marginTop = value; break;
+    case kItemLeft: s.marginLeft = value; break;
+    case kItemBottom: s.marginBottom = value; break;
+    case kItemRight: s.marginRight = value; break;
+    default: s.uniformMargin = value; break;
     }
+    // The relative size is worked out afresh from the margins rather than
+    // adjusted by the difference: a huge or non-numeric value typed once
+    // (1e308, "nan") would otherwise spoil it for good.
+    RecomputeRelativeSize();
     UpdateSizeLabels(item, s.unitName);
 }
 

@@ -70,6 +70,23 @@ TEST_F(MainDialogTest, MarginsUpdateTheRelativeSizeByTheirChange)
     });
 }
 
+// A huge or non-numeric margin typed once must not spoil the new size for
+// good: the size follows the margins as they now stand.
+TEST_F(MainDialogTest, RelativeSizeRecoversFromHugeAndNonNumericMargins)
+{
+    RunMainDialog([&](host::ModalSession& s) {
+        STEP(s.Type(kItemRight, "-1e308"));
+        STEP(s.Type(kItemRight, "3358"));
+        EXPECT_EQ(Text(s, kItemNewWidthLabel), "4358 pixels");
+        STEP(s.Type(kItemTop, "nan"));
+        EXPECT_EQ(Text(s, kItemNewHeightLabel), "nan pixels");
+        STEP(s.Type(kItemTop, "1e309"));
+        STEP(s.Type(kItemTop, "20"));
+        EXPECT_EQ(Text(s, kItemNewHeightLabel), "520 pixels");
+        EXPECT_EQ(gCanvasState.relativeHeight, 520);
+    });
+}
+
 TEST_F(MainDialogTest, TypedTextIsCutToTheFieldsLengthAndSizesShowInTheLabels)
 {
     RunMainDialog([&](host::ModalSession& s) {
