@@ -26,19 +26,19 @@ DocumentSpecParse ParseDocumentSpec(std::string_view text)
     const std::string_view size = text.substr(0, at);
     const size_t x = size.find_first_of("xX");
     if (x == std::string_view::npos) return {std::nullopt, quoted + "expected WIDTHxHEIGHT[@PPI]"};
-    DocumentSpec spec;
+    DocumentSpec document;
     const auto width = ParsePixels(size.substr(0, x));
     const auto height = ParsePixels(size.substr(x + 1));
     if (!width || !height) return {std::nullopt, quoted + "width and height must be whole pixels from 1 to 300000"};
-    spec.width = *width;
-    spec.height = *height;
+    document.width = *width;
+    document.height = *height;
     if (at != std::string_view::npos) {
         const auto resolution = ParseNumber(text.substr(at + 1));
         if (!resolution || !(*resolution >= host::kMinResolution && *resolution <= host::kMaxResolution))
             return {std::nullopt, quoted + "the resolution must be 0.01 to 1000000 pixels per inch"};
-        spec.resolution = *resolution;
+        document.resolution = *resolution;
     }
-    return {spec, ""};
+    return {document, ""};
 }
 
 }  // namespace kestrow::cli

@@ -14,7 +14,7 @@ struct DocumentSpec {
 };
 
 struct DocumentSpecParse {
-    std::optional<DocumentSpec> spec;
+    std::optional<DocumentSpec> size;
     std::string error;
 };
 

@@ -47,9 +47,9 @@ std::string ReadStep(const std::vector<std::string>& words, SessionStep& step)
     if (command == "document") {
         if (words.size() != 2) return "document takes one WIDTHxHEIGHT[@PPI]";
         DocumentSpecParse parsed = ParseDocumentSpec(words[1]);
-        if (!parsed.spec) return parsed.error;
+        if (!parsed.size) return parsed.error;
         step.kind = SessionStep::Kind::Document;
-        step.document = *parsed.spec;
+        step.document = *parsed.size;
         return "";
     }
     if (command == "play" || command == "dialog") {

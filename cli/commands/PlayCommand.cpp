@@ -25,7 +25,7 @@ struct PlayArguments {
 int RunPlay(const PlayArguments& arguments)
 {
     const DocumentSpecParse document = ParseDocumentSpec(arguments.document);
-    if (!document.spec) throw UsageError(document.error);
+    if (!document.size) throw UsageError(document.error);
     DescriptorParse descriptor = BuildDescriptor(arguments.items, arguments.empty);
     if (!descriptor.error.empty()) throw UsageError(descriptor.error);
     // A dialog script or picture asks for the interactive run.
@@ -34,7 +34,7 @@ int RunPlay(const PlayArguments& arguments)
 
     host::Editor editor;
     PrepareEditor(editor, arguments.run);
-    editor.OpenDocument(document.spec->width, document.spec->height, document.spec->resolution);
+    editor.OpenDocument(document.size->width, document.size->height, document.size->resolution);
     host::RunRequest request;
     request.playOption = dialog ? kPlayWithDialog : arguments.run.playOption;
     request.descriptor = std::move(descriptor.descriptor);

@@ -151,14 +151,14 @@ TEST(DocumentSpecParser, ReadsSizeAndOptionalResolution)
     };
     for (const auto& c : cases) {
         const DocumentSpecParse parsed = ParseDocumentSpec(c.text);
-        ASSERT_EQ(parsed.spec.has_value(), c.valid) << c.text;
+        ASSERT_EQ(parsed.size.has_value(), c.valid) << c.text;
         if (!c.valid) {
             EXPECT_NE(parsed.error.find(c.text), std::string::npos) << parsed.error;
             continue;
         }
-        EXPECT_EQ(parsed.spec->width, c.width) << c.text;
-        EXPECT_EQ(parsed.spec->height, c.height) << c.text;
-        EXPECT_EQ(parsed.spec->resolution, c.resolution) << c.text;
+        EXPECT_EQ(parsed.size->width, c.width) << c.text;
+        EXPECT_EQ(parsed.size->height, c.height) << c.text;
+        EXPECT_EQ(parsed.size->resolution, c.resolution) << c.text;
     }
 }
 
