@@ -118,8 +118,9 @@ protected:
             ASSERT_NE(p, nullptr) << "key not in the terminology";
             // A size declared an integer is still read (and sent by scripts) as a number.
             const bool numberAsInteger = a.type == MakeFourCode("doub") && p->type == MakeFourCode("long");
-            if (!numberAsInteger)
+            if (!numberAsInteger) {
                 EXPECT_EQ(FourCodeText(p->type), FourCodeText(a.type));
+            }
             const bool enumerated = a.type != MakeFourCode("doub");
             EXPECT_EQ((p->flags & kTermEnumerated) != 0, enumerated);
             if (enumerated && checkValues) {
