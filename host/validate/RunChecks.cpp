@@ -49,6 +49,7 @@ public:
         Suites();
         Handles();
         Events();
+        Dialogs();
         Document();
         Parameters();
         return std::move(found_);
@@ -104,6 +105,15 @@ private:
             if (event.dialogOption != 2)
                 Add("events", "played with dialog option " + std::to_string(event.dialogOption) + " instead of 2");
         }
+    }
+
+    // A module shows only the dialogs its own resources hold.
+    void Dialogs()
+    {
+        for (const auto& dialog : f_.report.dialogs)
+            if (!dialog.built)
+                Add("dialogs", "the module opened dialog " + std::to_string(dialog.resourceId) + " (\"" + dialog.name +
+                                   "\"), which its resources do not hold");
     }
 
     // The document may change only by the events the host applied, all

@@ -1,8 +1,9 @@
 // The checks after every run of a module's entry point: what it returned
 // against its documented failure handling, every suite released, every
-// handle it made freed once and none of the host's freed, the document
-// changed only by events the host applied, and the action parameters left
-// alone or holding a well-formed recording.
+// handle it made freed once and none of the host's freed, only canvas-size
+// events and only dialogs of its own resources, the document changed only by
+// events the host applied, and the action parameters left alone or holding a
+// well-formed recording.
 #pragma once
 
 #include "session/RunReport.h"

@@ -30,6 +30,7 @@ const BrokenModule kBroken[] = {
     {KESTROW_BROKEN_CRASHES_AFTER_FAILED_GET, {"relative-px"}, "crash", "the editor died inside the module"},
     {KESTROW_BROKEN_IGNORES_RIGHT_MARGIN, {"dialog-ok-relative"}, "dialog", "the new width shows"},
     {KESTROW_BROKEN_CENTIMETRE_FACTOR, {"absolute-cm"}, "playback", "expected"},
+    {KESTROW_BROKEN_WITHOUT_RESOURCES, {"about"}, "dialogs", "which its resources do not hold"},
     {KESTROW_BROKEN_CENTIMETRE_FACTOR, {"dialog-units-cm"}, "dialog", "OK made the document"},
 };
 
