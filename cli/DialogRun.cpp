@@ -3,6 +3,7 @@
 #include "DialogItemNames.h"
 #include "DialogRender.h"
 #include "DialogScript.h"
+#include "ReportText.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -23,19 +24,6 @@ std::string ReadScript(const std::string& file)
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
-}
-
-// A text in double quotes, line breaks and quotes escaped.
-std::string Quoted(const std::string& text)
-{
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '\r') out += "\\r";
-        else if (c == '\n') out += "\\n";
-        else if (c == '"' || c == '\\') out += std::string("\\") + c;
-        else out += c;
-    }
-    return out + "\"";
 }
 
 std::string ItemDetails(const host::DialogItem& item)

@@ -5,6 +5,19 @@
 #include "model/StatusCodes.h"
 
 namespace kestrow::cli {
+
+std::string Quoted(const std::string& text)
+{
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '\r') out += "\\r";
+        else if (c == '\n') out += "\\n";
+        else if (c == '"' || c == '\\') out += std::string("\\") + c;
+        else out += c;
+    }
+    return out + "\"";
+}
+
 namespace {
 
 std::string ItemsText(const std::vector<host::Item>& items)

@@ -2,6 +2,7 @@
 // way the editor reads it: the property list, the event and enumerations of
 // the terminology it names, the dialogs with every item, and the icons.
 #include "Commands.h"
+#include "ReportText.h"
 #include "RunSupport.h"
 
 #include "resources/DialogControlKind.h"
@@ -150,19 +151,6 @@ json Declarations(const std::string& path)
     for (uint16_t id : NumberedNames(*module, res::ResourceId(res::types::kGroupIcon)))
         out["icons"].push_back(IconJson(*module, id));
     return out;
-}
-
-// Texts on one line: line breaks and other control characters escaped.
-std::string Quoted(const std::string& text)
-{
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '\r') out += "\\r";
-        else if (c == '\n') out += "\\n";
-        else if (c == '"' || c == '\\') out += std::string("\\") + c;
-        else out += c;
-    }
-    return out + "\"";
 }
 
 std::string FlagWords(const json& flags)
